@@ -1,0 +1,1 @@
+// Keeps the resource library non-empty before any definition exists.

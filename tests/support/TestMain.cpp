@@ -1,0 +1,45 @@
+// The main of every test program: a QApplication on Qt's offscreen platform,
+// the classic look, and a check after each test that no form was left behind.
+
+#include "tests/support/TestSupport.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Component.h"
+#include "toolkit/TForm.h"
+#include "toolkit/Toolkit.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LeftoverFormCheck : public testing::EmptyTestEventListener
+{
+    void OnTestEnd(const testing::TestInfo &info) override
+    {
+        if (info.result()->Failed())
+            return;
+        TestSupport::settle();
+        int forms = 0;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TForm *>(w))
+                ++forms;
+        }
+        EXPECT_EQ(forms, 0) << "a test left a form behind";
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    Application::initialize();
+    Toolkit::registerClasses();
+    testing::UnitTest::GetInstance()->listeners().Append(new LeftoverFormCheck);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// Helpers shared by the tests: loading a definition from text into a fresh
+// form, answering modal dialogs, letting deferred work run.
+
+#include "toolkit/TForm.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace TestSupport {
+
+// Runs pending events and deletes what was freed while busy.
+void settle();
+
+// A form loaded from definition text; freed with Component::free.
+struct FormDeleter {
+    void operator()(TForm *f) const;
+};
+using FormPtr = std::unique_ptr<TForm, FormDeleter>;
+
+// A plain form whose definition is `text` (root class TForm).
+FormPtr loadForm(const QString &text);
+
+} // namespace TestSupport

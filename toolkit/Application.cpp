@@ -1,0 +1,48 @@
+#include "toolkit/Application.h"
+
+#include "toolkit/Colors.h"
+#include "toolkit/FontMap.h"
+#include "toolkit/TForm.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStyleFactory>
+
+namespace {
+QPointer<TForm> theMainForm;
+bool terminated = false;
+} // namespace
+
+TForm *Application::mainForm()
+{
+    return theMainForm;
+}
+
+void Application::setMainForm(TForm *form)
+{
+    theMainForm = form;
+}
+
+void Application::terminate()
+{
+    terminated = true;
+    QCoreApplication::exit(0);
+}
+
+bool Application::isTerminated()
+{
+    return terminated;
+}
+
+void Application::processMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+void Application::initialize()
+{
+    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
+    QApplication::setPalette(Colors::classicPalette());
+    FontMap::install();
+}

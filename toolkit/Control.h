@@ -1,0 +1,206 @@
+#pragma once
+
+// What every control of a form shares beside its Qt widget: position and size
+// as Left/Top/Width/Height, alignment inside the parent, its own visible and
+// enabled flags, hint, colour and font with parent inheritance, tab order,
+// pop-up menu, cursor, and mouse, key and focus events bound by name.
+//
+// A control class derives from its Qt widget and from Control, and declares
+// the shared published properties with TK_CONTROL right after Q_OBJECT.
+
+#include "toolkit/Component.h"
+#include "toolkit/Enums.h"
+#include "toolkit/TFont.h"
+#include "toolkit/TPopupMenu.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#define TK_CONTROL                                                                                                  \
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)                                                                    \
+    Q_PROPERTY(int Top READ Top WRITE SetTop)                                                                       \
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)                                                                 \
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)                                                              \
+    Q_PROPERTY(Tk::TAlign Align READ Align WRITE SetAlign)                                                          \
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)                                                          \
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)                                                          \
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)                                                                \
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)                                                       \
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)                                     \
+    Q_PROPERTY(Tk::TColor Color READ Color WRITE SetColor)                                     \
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)                                              \
+    Q_PROPERTY(TFont *Font READ Font)                                                           \
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)                                                 \
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                \
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)                                                          \
+    Q_PROPERTY(TPopupMenu *PopupMenu READ PopupMenu WRITE SetPopupMenu)                                             \
+    Q_PROPERTY(Tk::TCursor Cursor READ Cursor WRITE SetCursor)                                                      \
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)                                               \
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)                                                                       \
+    Q_CLASSINFO("event:OnClick", "void(QObject*)")                                                                  \
+    Q_CLASSINFO("event:OnDblClick", "void(QObject*)")                                                               \
+    Q_CLASSINFO("event:OnMouseDown", "void(QObject*,Tk::TMouseButton,Tk::TShiftState,int,int)")                    \
+    Q_CLASSINFO("event:OnMouseMove", "void(QObject*,Tk::TShiftState,int,int)")                                      \
+    Q_CLASSINFO("event:OnMouseUp", "void(QObject*,Tk::TMouseButton,Tk::TShiftState,int,int)")                      \
+    Q_CLASSINFO("event:OnEnter", "void(QObject*)")                                                                  \
+    Q_CLASSINFO("event:OnExit", "void(QObject*)")                                                                   \
+    Q_CLASSINFO("event:OnKeyDown", "void(QObject*,int&,Tk::TShiftState)")                                           \
+    Q_CLASSINFO("event:OnKeyPress", "void(QObject*,QChar&)")                                                        \
+    Q_CLASSINFO("event:OnKeyUp", "void(QObject*,int&,Tk::TShiftState)")
+
+class Control : public Component
+{
+public:
+    Control(QWidget *self, QObject *owner);
+    ~Control() override;
+
+    static Control *from(const QObject *object);
+    QWidget *widget() const { return m_widget; }
+
+    // Position and size in the parent's coordinates. Every change of bounds
+    // goes through SetBounds.
+    int Left() const;
+    void SetLeft(int left);
+    int Top() const;
+    void SetTop(int top);
+    int Width() const;
+    void SetWidth(int width);
+    int Height() const;
+    void SetHeight(int height);
+    virtual void SetBounds(int left, int top, int width, int height);
+    virtual QRect BoundsRect() const;
+
+    Tk::TAlign Align() const { return m_align; }
+    virtual void SetAlign(Tk::TAlign align);
+
+    // The control's own flags; the widget is effectively shown or enabled only
+    // when its parents are too.
+    bool Visible() const { return m_visible; }
+    virtual void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const;
+    virtual void SetEnabled(bool enabled);
+
+    QString Hint() const { return m_hint; }
+    void SetHint(const QString &hint) { m_hint = hint; }
+    bool ShowHint() const;
+    void SetShowHint(bool show);
+    bool ParentShowHint() const { return m_parentShowHint; }
+    void SetParentShowHint(bool parentShowHint);
+    // Whether the hint appears as a tool tip.
+    bool hintShown() const;
+
+    Tk::TColor Color() const;
+    void SetColor(Tk::TColor color);
+    bool ParentColor() const { return m_parentColor; }
+    void SetParentColor(bool parentColor);
+
+    TFont *Font() const;
+    bool ParentFont() const { return m_parentFont; }
+    void SetParentFont(bool parentFont);
+
+    // The position among the parent's controls in the tab order; setting it
+    // moves the control there (a position past the end means last).
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    bool TabStop() const { return m_tabStop; }
+    void SetTabStop(bool tabStop);
+
+    TPopupMenu *PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(TPopupMenu *menu);
+    Tk::TCursor Cursor() const { return m_cursor; }
+    void SetCursor(Tk::TCursor cursor);
+    int HelpContext() const { return m_helpContext; }
+    void SetHelpContext(int context) { m_helpContext = context; }
+    int Tag() const { return m_tag; }
+    void SetTag(int tag) { m_tag = tag; }
+
+    // Sets the widget parent, keeping the visible flag, and appends the
+    // control to the new parent's tab order.
+    virtual void SetParent(QWidget *parent);
+    QWidget *Parent() const;
+    bool CanFocus() const;
+    void SetFocus();
+    void BringToFront();
+    void Repaint();
+    void Invalidate();
+
+    // The area that aligned children share (the widget's rectangle unless a
+    // control reserves part of it, as a wizard does for its buttons).
+    virtual QRect clientRect() const;
+    // Places aligned children again; nothing happens while loading.
+    void Realign();
+
+    // Controls of `parent` in tab order (any widget may be the parent).
+    static QList<Control *> tabOrderList(const QWidget *parent);
+    // The first control inside `root`, depth first in tab order, that can take
+    // the focus; with `requireTabStop` only those with a tab stop count.
+    static Control *firstFocusable(const QWidget *root, bool requireTabStop);
+    // Applies the tab order of every container inside `window` to Qt's focus
+    // chain, so that the Tab key follows it.
+    static void applyFocusChain(QWidget *window);
+
+    void loaded() override;
+    bool storesProperty(const char *name) const override;
+
+    // Escape and Enter pressed on a form are offered to its controls; a
+    // button that takes the key (as the cancel or default button) clicks
+    // itself and returns true.
+    virtual bool dialogKey(int virtualKey);
+
+protected:
+    // Events of the widget that the shared event handling sees first.
+    virtual bool nativeClick() const { return false; }
+    virtual bool nativeDblClick() const { return false; }
+    // Widgets inside the control that receive its mouse events (viewports).
+    void addInputWidget(QWidget *w);
+    // Called after the bounds changed (moved or resized), for any reason.
+    virtual void boundsChanged();
+    // Called after the widget parent was set.
+    virtual void parentChanged();
+    virtual void applyColor(const QColor &color);
+    virtual void applyFont();
+    // Whether the widget can take the keyboard focus at all.
+    void setFocusable(bool focusable);
+    // A control whose widget is shown and hidden by its container (a page of
+    // a notebook) keeps its visible flag without touching the widget.
+    virtual bool managesOwnVisibility() const { return false; }
+    void eventBound(const QByteArray &event) override;
+
+    // Raises the mouse events of the shared event set; X and Y are in the
+    // control's coordinates.
+    void doMouseDown(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y);
+    void doMouseMove(Tk::TShiftState shift, int x, int y);
+    void doMouseUp(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y);
+    void doClick() { fireNotify("OnClick"); }
+    void doDblClick() { fireNotify("OnDblClick"); }
+
+private:
+    friend class ControlEvents;
+    void applyPalette();
+    void refreshParentFont() const;
+    void ensureFocusChain();
+
+    QWidget *m_widget;
+    Tk::TAlign m_align = Tk::TAlign::alNone;
+    bool m_visible = true;
+    QString m_hint;
+    bool m_showHint = false;
+    bool m_parentShowHint = true;
+    Tk::TColor m_color = Tk::TColor::clBtnFace;
+    bool m_parentColor = true;
+    mutable TFont *m_font = nullptr;
+    bool m_parentFont = true;
+    qint64 m_tabPosition;
+    bool m_tabStop = false;
+    bool m_focusable = false;
+    QPointer<TPopupMenu> m_popupMenu;
+    Tk::TCursor m_cursor = Tk::TCursor::crDefault;
+    int m_helpContext = 0;
+    int m_tag = 0;
+    bool m_pressed = false;
+    bool m_aligning = false;
+    QList<QPointer<QWidget>> m_inputWidgets;
+};

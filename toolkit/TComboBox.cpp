@@ -1,0 +1,149 @@
+#include "toolkit/TComboBox.h"
+
+#include <QCollator>
+#include <QLineEdit>
+
+TComboBox::TComboBox(QObject *owner)
+    : QComboBox(nullptr)
+    , Control(this, owner)
+{
+    SetTabStop(true);
+    setFocusable(true);
+    resize(145, 24);
+    setMaxVisibleItems(8);
+    SetStyle(Tk::TComboBoxStyle::csDropDown);
+    connect(this, &QComboBox::activated, this, [this](int) {
+        if (m_programmatic || isLoading())
+            return;
+        doClick();
+        fireNotify("OnChange");
+    });
+}
+
+void TComboBox::SetStyle(Tk::TComboBoxStyle style)
+{
+    m_style = style;
+    const bool editable = style == Tk::TComboBoxStyle::csDropDown || style == Tk::TComboBoxStyle::csSimple;
+    if (editable == isEditable())
+        return;
+    const QString text = currentText();
+    ++m_programmatic;
+    setEditable(editable);
+    if (editable) {
+        setInsertPolicy(QComboBox::NoInsert);
+        setCompleter(nullptr);
+        lineEdit()->setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
+        lineEdit()->setText(text);
+        addInputWidget(lineEdit());
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &) {
+            if (!m_programmatic && !isLoading())
+                fireNotify("OnChange");
+        });
+    }
+    --m_programmatic;
+}
+
+QStringList TComboBox::Items() const
+{
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list << itemText(i);
+    return list;
+}
+
+void TComboBox::SetItems(const QStringList &items)
+{
+    ++m_programmatic;
+    const QString text = currentText();
+    clear();
+    QStringList sortedItems = items;
+    if (m_sorted) {
+        QCollator c;
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(sortedItems.begin(), sortedItems.end(), [&](const QString &a, const QString &b) { return c.compare(a, b) < 0; });
+    }
+    addItems(sortedItems);
+    setCurrentIndex(-1);
+    if (isEditable())
+        lineEdit()->setText(text);
+    --m_programmatic;
+}
+
+void TComboBox::SetItemIndex(int index)
+{
+    ++m_programmatic;
+    setCurrentIndex(index >= 0 && index < count() ? index : -1);
+    if (isEditable() && currentIndex() < 0)
+        lineEdit()->clear();
+    --m_programmatic;
+}
+
+void TComboBox::SetText(const QString &text)
+{
+    ++m_programmatic;
+    if (isEditable()) {
+        const int index = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        setCurrentIndex(index);
+        lineEdit()->setText(m_maxLength > 0 ? text.left(m_maxLength) : text);
+    } else {
+        setCurrentIndex(findText(text, Qt::MatchFixedString));
+    }
+    --m_programmatic;
+}
+
+void TComboBox::SetMaxLength(int length)
+{
+    m_maxLength = std::max(0, length);
+    if (isEditable())
+        lineEdit()->setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
+}
+
+void TComboBox::SetSorted(bool sorted)
+{
+    m_sorted = sorted;
+    if (sorted)
+        SetItems(Items());
+}
+
+int TComboBox::AddItem(const QString &text)
+{
+    ++m_programmatic;
+    const QString current = currentText();
+    const int currentIdx = currentIndex();
+    int index = count();
+    if (m_sorted) {
+        QCollator c;
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        index = 0;
+        while (index < count() && c.compare(itemText(index), text) <= 0)
+            ++index;
+    }
+    insertItem(index, text);
+    if (currentIdx < 0) {
+        setCurrentIndex(-1);
+        if (isEditable())
+            lineEdit()->setText(current);
+    }
+    --m_programmatic;
+    return index;
+}
+
+void TComboBox::ClearItems()
+{
+    ++m_programmatic;
+    clear();
+    if (isEditable())
+        lineEdit()->clear();
+    --m_programmatic;
+}
+
+int TComboBox::IndexOf(const QString &text) const
+{
+    return findText(text, Qt::MatchFixedString);
+}
+
+void TComboBox::showPopup()
+{
+    fireNotify("OnDropDown");
+    QComboBox::showPopup();
+}

@@ -1,0 +1,49 @@
+#include "toolkit/TEdit.h"
+
+TEdit::TEdit(QObject *owner)
+    : QLineEdit(nullptr)
+    , Control(this, owner)
+{
+    SetTabStop(true);
+    setFocusable(true);
+    resize(121, 24);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &t) {
+        if (m_charCase != Tk::TEditCharCase::ecNormal) {
+            const QString cased = m_charCase == Tk::TEditCharCase::ecUpperCase ? t.toUpper() : t.toLower();
+            if (cased != t) {
+                const int pos = cursorPosition();
+                setText(cased);
+                setCursorPosition(pos);
+                return;
+            }
+        }
+        fireNotify("OnChange");
+    });
+}
+
+void TEdit::SetText(const QString &text)
+{
+    if (text != this->text())
+        setText(text);
+}
+
+void TEdit::SetMaxLength(int length)
+{
+    m_maxLength = std::max(0, length);
+    setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
+}
+
+void TEdit::SetBorderStyle(Tk::TBorderStyle style)
+{
+    m_borderStyle = style;
+    setFrame(style == Tk::TBorderStyle::bsSingle);
+}
+
+void TEdit::SetCharCase(Tk::TEditCharCase charCase)
+{
+    m_charCase = charCase;
+    if (charCase == Tk::TEditCharCase::ecUpperCase)
+        setText(text().toUpper());
+    else if (charCase == Tk::TEditCharCase::ecLowerCase)
+        setText(text().toLower());
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// A one-line text box. OnChange is raised for every change of the text, by
+// typing or by code.
+
+#include "toolkit/Control.h"
+
+#include <QLineEdit>
+
+class TEdit : public QLineEdit, public Control
+{
+    Q_OBJECT
+    TK_CONTROL
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(Tk::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(Tk::TEditCharCase CharCase READ CharCase WRITE SetCharCase)
+    Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_CLASSINFO("event:OnChange", "void(QObject*)")
+
+public:
+    explicit TEdit(QObject *owner);
+
+    QString Text() const { return text(); }
+    void SetText(const QString &text);
+    // 0 means no limit.
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int length);
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
+    Tk::TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(Tk::TBorderStyle style);
+    Tk::TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(Tk::TEditCharCase charCase);
+    bool AutoSelect() const { return m_autoSelect; }
+    void SetAutoSelect(bool autoSelect) { m_autoSelect = autoSelect; }
+    bool AutoSize() const { return m_autoSize; }
+    void SetAutoSize(bool autoSize) { m_autoSize = autoSize; }
+
+    void Clear() { SetText(QString()); }
+    void SelectAll() { selectAll(); }
+
+private:
+    int m_maxLength = 0;
+    Tk::TBorderStyle m_borderStyle = Tk::TBorderStyle::bsSingle;
+    Tk::TEditCharCase m_charCase = Tk::TEditCharCase::ecNormal;
+    bool m_autoSelect = true;
+    bool m_autoSize = true;
+};

@@ -1,0 +1,87 @@
+#include "toolkit/TFont.h"
+
+#include "toolkit/FontMap.h"
+
+TFont::TFont(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void TFont::SetCharset(int charset)
+{
+    if (charset == m_charset)
+        return;
+    m_charset = charset;
+    emit changed();
+}
+
+void TFont::SetColor(Tk::TColor color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    emit changed();
+}
+
+void TFont::SetHeight(int height)
+{
+    if (height == m_height)
+        return;
+    m_height = height;
+    emit changed();
+}
+
+void TFont::SetName(const QString &name)
+{
+    if (name == m_name)
+        return;
+    m_name = name;
+    emit changed();
+}
+
+void TFont::SetStyle(Tk::TFontStyles style)
+{
+    if (style == m_style)
+        return;
+    m_style = style;
+    emit changed();
+}
+
+int TFont::Size() const
+{
+    // Height = -Size * 96 / 72, rounded.
+    return qRound(qAbs(m_height) * 72.0 / 96.0);
+}
+
+void TFont::SetSize(int points)
+{
+    SetHeight(-qRound(points * 96.0 / 72.0));
+}
+
+void TFont::Assign(const TFont &other)
+{
+    if (*this == other)
+        return;
+    copyQuietly(other);
+    emit changed();
+}
+
+void TFont::copyQuietly(const TFont &other)
+{
+    m_charset = other.m_charset;
+    m_color = other.m_color;
+    m_height = other.m_height;
+    m_name = other.m_name;
+    m_style = other.m_style;
+}
+
+QFont TFont::toQFont() const
+{
+    return FontMap::font(m_name, m_height, m_style);
+}
+
+bool TFont::operator==(const TFont &other) const
+{
+    return m_charset == other.m_charset && m_color == other.m_color && m_height == other.m_height
+           && m_name == other.m_name && m_style == other.m_style;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// A framed box with a caption that groups other controls.
+
+#include "toolkit/Control.h"
+
+#include <QGroupBox>
+
+class TGroupBox : public QGroupBox, public Control
+{
+    Q_OBJECT
+    TK_CONTROL
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    explicit TGroupBox(QObject *owner);
+
+    QString Caption() const { return title(); }
+    void SetCaption(const QString &caption) { setTitle(caption); }
+    QRect clientRect() const override;
+};

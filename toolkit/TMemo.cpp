@@ -1,0 +1,83 @@
+#include "toolkit/TMemo.h"
+
+#include <QKeyEvent>
+
+TMemo::TMemo(QObject *owner)
+    : QPlainTextEdit(nullptr)
+    , Control(this, owner)
+{
+    SetTabStop(true);
+    setFocusable(true);
+    resize(185, 89);
+    setTabChangesFocus(true);
+    document()->setDocumentMargin(1);
+    SetScrollBars(Tk::TScrollStyle::ssNone);
+    addInputWidget(viewport());
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_maxLength > 0 && toPlainText().size() > m_maxLength) {
+            QTextCursor c = textCursor();
+            const int pos = c.position();
+            setPlainText(toPlainText().left(m_maxLength));
+            c = textCursor();
+            c.setPosition(std::min(pos, m_maxLength));
+            setTextCursor(c);
+            return;
+        }
+        fireNotify("OnChange");
+    });
+}
+
+QStringList TMemo::Lines() const
+{
+    const QString t = toPlainText();
+    if (t.isEmpty())
+        return {};
+    return t.split(u'\n');
+}
+
+void TMemo::SetLines(const QStringList &lines)
+{
+    SetText(lines.join(u'\n'));
+}
+
+void TMemo::SetText(const QString &text)
+{
+    if (text != toPlainText())
+        setPlainText(text);
+}
+
+void TMemo::SetScrollBars(Tk::TScrollStyle bars)
+{
+    m_scrollBars = bars;
+    const bool h = bars == Tk::TScrollStyle::ssHorizontal || bars == Tk::TScrollStyle::ssBoth;
+    const bool v = bars == Tk::TScrollStyle::ssVertical || bars == Tk::TScrollStyle::ssBoth;
+    setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+void TMemo::SetWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TMemo::SetBorderStyle(Tk::TBorderStyle style)
+{
+    m_borderStyle = style;
+    setFrameShape(style == Tk::TBorderStyle::bsSingle ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TMemo::SetWantTabs(bool want)
+{
+    m_wantTabs = want;
+    setTabChangesFocus(!want);
+}
+
+void TMemo::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !m_wantReturns) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// A radio button; the checked one among the radio buttons of one parent
+// excludes the others. OnClick is raised when the user checks it.
+
+#include "toolkit/Control.h"
+
+#include <QRadioButton>
+
+class TRadioButton : public QRadioButton, public Control
+{
+    Q_OBJECT
+    TK_CONTROL
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_PROPERTY(Tk::TAlignment Alignment READ Alignment WRITE SetAlignment)
+
+public:
+    explicit TRadioButton(QObject *owner);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString &caption) { setText(caption); }
+    bool Checked() const { return isChecked(); }
+    void SetChecked(bool checked);
+    Tk::TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(Tk::TAlignment alignment);
+
+protected:
+    bool nativeClick() const override { return true; }
+
+private:
+    Tk::TAlignment m_alignment = Tk::TAlignment::taRightJustify;
+};

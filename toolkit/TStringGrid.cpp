@@ -1,0 +1,436 @@
+#include "toolkit/TStringGrid.h"
+
+#include "toolkit/Colors.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+// Shows the grid's non-fixed cells; the fixed row and column are the headers.
+class GridModel : public QAbstractTableModel
+{
+public:
+    explicit GridModel(TStringGrid *grid)
+        : QAbstractTableModel(grid)
+        , m_grid(grid)
+    {
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : std::max(0, m_grid->m_rowCount - m_grid->m_fixedRows);
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : std::max(0, m_grid->m_colCount - m_grid->m_fixedCols);
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return m_grid->Cell(index.column() + m_grid->m_fixedCols, index.row() + m_grid->m_fixedRows);
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        if (orientation == Qt::Horizontal)
+            return m_grid->Cell(section + m_grid->m_fixedCols, 0);
+        return m_grid->Cell(0, section + m_grid->m_fixedRows);
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        if (m_grid->m_options.testFlag(Tk::TGridOption::goEditing) && !m_grid->m_options.testFlag(Tk::TGridOption::goRowSelect))
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::EditRole)
+            return false;
+        const int col = index.column() + m_grid->m_fixedCols;
+        const int row = index.row() + m_grid->m_fixedRows;
+        const QString text = value.toString();
+        if (m_grid->Cell(col, row) == text)
+            return true;
+        m_grid->m_cells.insert(TStringGrid::key(col, row), text);
+        emit dataChanged(index, index);
+        QObject *sender = m_grid;
+        m_grid->callEvent<void>("OnSetEditText", nullptr, sender, col, row, const_cast<QString &>(text));
+        return true;
+    }
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+    void cellChanged(int col, int row)
+    {
+        const int fr = m_grid->m_fixedRows;
+        const int fc = m_grid->m_fixedCols;
+        if (row < fr && col >= fc)
+            emit headerDataChanged(Qt::Horizontal, col - fc, col - fc);
+        else if (col < fc && row >= fr)
+            emit headerDataChanged(Qt::Vertical, row - fr, row - fr);
+        else if (row >= fr && col >= fc && row < m_grid->m_rowCount && col < m_grid->m_colCount) {
+            const QModelIndex i = index(row - fr, col - fc);
+            emit dataChanged(i, i);
+        }
+    }
+
+private:
+    TStringGrid *m_grid;
+};
+
+namespace {
+
+// Writes every keystroke of the cell editor into the cell, as the grid's own
+// editor does.
+class GridDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            line->setFrame(false);
+            QPersistentModelIndex persistent(index);
+            auto *model = const_cast<QAbstractItemModel *>(index.model());
+            connect(line, &QLineEdit::textEdited, line, [model, persistent](const QString &text) {
+                if (persistent.isValid())
+                    model->setData(persistent, text, Qt::EditRole);
+            });
+        }
+        return editor;
+    }
+};
+
+} // namespace
+
+TStringGrid::TStringGrid(QObject *owner)
+    : QTableView(nullptr)
+    , Control(this, owner)
+    , m_model(new GridModel(this))
+{
+    SetTabStop(true);
+    setFocusable(true);
+    resize(320, 120);
+    setModel(m_model);
+    setItemDelegate(new GridDelegate(this));
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The selection stays visible while the grid does not have the focus.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+    addInputWidget(viewport());
+    applyOptions();
+    relayout();
+}
+
+TStringGrid::~TStringGrid() = default;
+
+void TStringGrid::SetColCount(int count)
+{
+    count = std::max(1, count);
+    if (count == m_colCount)
+        return;
+    m_colCount = count;
+    if (m_fixedCols >= m_colCount)
+        m_fixedCols = m_colCount - 1;
+    m_model->reset();
+    relayout();
+}
+
+void TStringGrid::SetRowCount(int count)
+{
+    const bool cleared = count < 1;
+    count = std::max(1, count);
+    if (count != m_rowCount) {
+        const int row = Row();
+        m_rowCount = count;
+        if (m_fixedRows >= m_rowCount)
+            m_fixedRows = m_rowCount - 1;
+        ++m_programmatic;
+        m_model->reset();
+        relayout();
+        if (row < m_rowCount && row >= m_fixedRows)
+            SetRow(row);
+        --m_programmatic;
+    }
+    if (cleared) {
+        for (int c = 0; c < m_colCount; ++c)
+            SetCell(c, 0, QString());
+    }
+}
+
+void TStringGrid::SetFixedCols(int count)
+{
+    count = std::clamp(count, 0, std::min(1, m_colCount - 1));
+    if (count == m_fixedCols)
+        return;
+    m_fixedCols = count;
+    m_model->reset();
+    relayout();
+}
+
+void TStringGrid::SetFixedRows(int count)
+{
+    count = std::clamp(count, 0, std::min(1, m_rowCount - 1));
+    if (count == m_fixedRows)
+        return;
+    m_fixedRows = count;
+    m_model->reset();
+    relayout();
+}
+
+void TStringGrid::SetDefaultColWidth(int width)
+{
+    m_defaultColWidth = std::max(0, width);
+    relayout();
+}
+
+void TStringGrid::SetDefaultRowHeight(int height)
+{
+    m_defaultRowHeight = std::max(1, height);
+    relayout();
+}
+
+QList<int> TStringGrid::ColWidths() const
+{
+    QList<int> list;
+    for (int c = 0; c < m_colCount; ++c)
+        list << ColWidth(c);
+    return list;
+}
+
+void TStringGrid::SetColWidths(const QList<int> &widths)
+{
+    for (int c = 0; c < widths.size(); ++c)
+        m_colWidths.insert(c, std::max(0, widths.at(c)));
+    relayout();
+}
+
+int TStringGrid::ColWidth(int col) const
+{
+    return m_colWidths.value(col, m_defaultColWidth);
+}
+
+void TStringGrid::SetColWidth(int col, int width)
+{
+    m_colWidths.insert(col, std::max(0, width));
+    relayout();
+}
+
+void TStringGrid::SetOptions(Tk::TGridOptions options)
+{
+    m_options = options;
+    applyOptions();
+}
+
+void TStringGrid::SetScrollBars(Tk::TScrollStyle bars)
+{
+    m_scrollBars = bars;
+    const bool h = bars == Tk::TScrollStyle::ssHorizontal || bars == Tk::TScrollStyle::ssBoth;
+    const bool v = bars == Tk::TScrollStyle::ssVertical || bars == Tk::TScrollStyle::ssBoth;
+    setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(v ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void TStringGrid::SetBorderStyle(Tk::TBorderStyle style)
+{
+    m_borderStyle = style;
+    setFrameShape(style == Tk::TBorderStyle::bsSingle ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TStringGrid::SetGridLineWidth(int width)
+{
+    m_gridLineWidth = std::max(0, width);
+    applyOptions();
+    relayout();
+}
+
+void TStringGrid::applyOptions()
+{
+    const bool rowSelect = m_options.testFlag(Tk::TGridOption::goRowSelect);
+    setSelectionBehavior(rowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    const bool editing = m_options.testFlag(Tk::TGridOption::goEditing) && !rowSelect;
+    setEditTriggers(editing ? (QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                               | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked)
+                            : QAbstractItemView::NoEditTriggers);
+    setShowGrid(m_gridLineWidth > 0
+                && (m_options.testFlag(Tk::TGridOption::goVertLine) || m_options.testFlag(Tk::TGridOption::goHorzLine)));
+    setGridStyle(Qt::SolidLine);
+}
+
+void TStringGrid::relayout()
+{
+    const int line = m_gridLineWidth > 0 ? m_gridLineWidth : 0;
+    auto *hh = horizontalHeader();
+    auto *vh = verticalHeader();
+    hh->setVisible(m_fixedRows > 0);
+    vh->setVisible(m_fixedCols > 0);
+    vh->setDefaultSectionSize(m_defaultRowHeight + line);
+    if (m_fixedRows > 0)
+        hh->setFixedHeight(m_defaultRowHeight + line);
+    if (m_fixedCols > 0)
+        vh->setFixedWidth(ColWidth(0) + line);
+    for (int c = m_fixedCols; c < m_colCount; ++c)
+        hh->resizeSection(c - m_fixedCols, ColWidth(c) + line);
+}
+
+QModelIndex TStringGrid::modelIndex(int col, int row) const
+{
+    return m_model->index(row - m_fixedRows, col - m_fixedCols);
+}
+
+int TStringGrid::Row() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + m_fixedRows : m_fixedRows;
+}
+
+void TStringGrid::SetRow(int row)
+{
+    if (row < m_fixedRows || row >= m_rowCount)
+        return;
+    const int col = std::max(Col(), m_fixedCols);
+    const QModelIndex i = modelIndex(col, row);
+    if (!i.isValid())
+        return;
+    setCurrentIndex(i);
+    scrollTo(i);
+}
+
+int TStringGrid::Col() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() + m_fixedCols : m_fixedCols;
+}
+
+void TStringGrid::SetCol(int col)
+{
+    if (col < m_fixedCols || col >= m_colCount)
+        return;
+    const QModelIndex i = modelIndex(col, Row());
+    if (!i.isValid())
+        return;
+    setCurrentIndex(i);
+    scrollTo(i);
+}
+
+int TStringGrid::TopRow() const
+{
+    const int r = rowAt(0);
+    return (r < 0 ? 0 : r) + m_fixedRows;
+}
+
+void TStringGrid::SetTopRow(int row)
+{
+    const QModelIndex i = modelIndex(m_fixedCols, row);
+    if (i.isValid())
+        scrollTo(i, QAbstractItemView::PositionAtTop);
+}
+
+int TStringGrid::VisibleRowCount() const
+{
+    const int pitch = m_defaultRowHeight + (m_gridLineWidth > 0 ? m_gridLineWidth : 0);
+    return pitch > 0 ? viewport()->height() / pitch : 0;
+}
+
+QString TStringGrid::Cell(int col, int row) const
+{
+    return m_cells.value(key(col, row));
+}
+
+void TStringGrid::SetCell(int col, int row, const QString &text)
+{
+    if (col < 0 || row < 0)
+        return;
+    const quint64 k = key(col, row);
+    auto it = m_cells.find(k);
+    if (it == m_cells.end()) {
+        if (text.isEmpty())
+            return;
+        m_cells.insert(k, text);
+    } else {
+        if (*it == text)
+            return;
+        if (text.isEmpty())
+            m_cells.erase(it);
+        else
+            *it = text;
+    }
+    m_model->cellChanged(col, row);
+}
+
+QStringList TStringGrid::RowTexts(int row) const
+{
+    QStringList list;
+    for (int c = 0; c < m_colCount; ++c)
+        list << Cell(c, row);
+    return list;
+}
+
+void TStringGrid::ClearCells()
+{
+    m_cells.clear();
+    m_model->reset();
+}
+
+QPoint TStringGrid::CellAtPos(const QPoint &viewportPos) const
+{
+    const QModelIndex i = indexAt(viewportPos);
+    if (!i.isValid())
+        return {-1, -1};
+    return {i.column() + m_fixedCols, i.row() + m_fixedRows};
+}
+
+QRect TStringGrid::CellRect(int col, int row) const
+{
+    return visualRect(modelIndex(col, row));
+}
+
+void TStringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (current.isValid() && m_options.testFlag(Tk::TGridOption::goRowSelect))
+        selectRow(current.row());
+    if (current != previous && current.isValid() && !isLoading() && m_programmatic == 0)
+        doClick();
+}
+
+void TStringGrid::loaded()
+{
+    Control::loaded();
+    if (!currentIndex().isValid() && m_model->rowCount() > 0 && m_model->columnCount() > 0) {
+        ++m_programmatic;
+        setCurrentIndex(m_model->index(0, 0));
+        --m_programmatic;
+    }
+}
+
+bool TStringGrid::viewportEvent(QEvent *event)
+{
+    return QTableView::viewportEvent(event);
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+// A grid of text cells addressed as (column, row), rows and columns numbered as
+// the forms number them: a fixed row is row 0 and is drawn as the grid's
+// header, a fixed column is column 0. Cells outside RowCount or ColCount can
+// be written and read; they are kept but not shown.
+
+#include "toolkit/Control.h"
+
+#include <QHash>
+#include <QTableView>
+
+class GridModel;
+
+class TStringGrid : public QTableView, public Control
+{
+    Q_OBJECT
+    TK_CONTROL
+    Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
+    Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+    Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
+    Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
+    Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+    Q_PROPERTY(int DefaultRowHeight READ DefaultRowHeight WRITE SetDefaultRowHeight)
+    Q_PROPERTY(QList<int> ColWidths READ ColWidths WRITE SetColWidths)
+    Q_PROPERTY(Tk::TGridOptions Options READ Options WRITE SetOptions)
+    Q_PROPERTY(Tk::TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
+    Q_PROPERTY(Tk::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(int GridLineWidth READ GridLineWidth WRITE SetGridLineWidth)
+    Q_PROPERTY(Tk::TColor FixedColor READ FixedColor WRITE SetFixedColor)
+    Q_PROPERTY(int Row READ Row WRITE SetRow STORED false)
+    Q_PROPERTY(int Col READ Col WRITE SetCol STORED false)
+    Q_CLASSINFO("event:OnSelectCell", "void(QObject*,int,int,bool&)")
+    Q_CLASSINFO("event:OnSetEditText", "void(QObject*,int,int,QString)")
+
+public:
+    explicit TStringGrid(QObject *owner);
+    ~TStringGrid() override;
+
+    int ColCount() const { return m_colCount; }
+    void SetColCount(int count);
+    // At least one row always remains; setting fewer keeps one empty row.
+    int RowCount() const { return m_rowCount; }
+    void SetRowCount(int count);
+    int FixedCols() const { return m_fixedCols; }
+    void SetFixedCols(int count);
+    int FixedRows() const { return m_fixedRows; }
+    void SetFixedRows(int count);
+    int DefaultColWidth() const { return m_defaultColWidth; }
+    void SetDefaultColWidth(int width);
+    int DefaultRowHeight() const { return m_defaultRowHeight; }
+    void SetDefaultRowHeight(int height);
+    QList<int> ColWidths() const;
+    void SetColWidths(const QList<int> &widths);
+    int ColWidth(int col) const;
+    void SetColWidth(int col, int width);
+    Tk::TGridOptions Options() const { return m_options; }
+    void SetOptions(Tk::TGridOptions options);
+    Tk::TScrollStyle ScrollBars() const { return m_scrollBars; }
+    void SetScrollBars(Tk::TScrollStyle bars);
+    Tk::TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(Tk::TBorderStyle style);
+    int GridLineWidth() const { return m_gridLineWidth; }
+    void SetGridLineWidth(int width);
+    Tk::TColor FixedColor() const { return m_fixedColor; }
+    void SetFixedColor(Tk::TColor color) { m_fixedColor = color; }
+
+    // The current cell; with no current cell, the first non-fixed one.
+    int Row() const;
+    void SetRow(int row);
+    int Col() const;
+    void SetCol(int col);
+    int TopRow() const;
+    void SetTopRow(int row);
+    int VisibleRowCount() const;
+
+    QString Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString &text);
+    QStringList RowTexts(int row) const;
+    void ClearCells();
+
+    // The cell under a point of the viewport, or (-1, -1).
+    QPoint CellAtPos(const QPoint &viewportPos) const;
+    QRect CellRect(int col, int row) const;
+
+    void loaded() override;
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    friend class GridModel;
+    void relayout();
+    void applyOptions();
+    QModelIndex modelIndex(int col, int row) const;
+    static quint64 key(int col, int row) { return (quint64(quint32(row)) << 32) | quint32(col); }
+
+    GridModel *m_model;
+    QHash<quint64, QString> m_cells;
+    QHash<int, int> m_colWidths;
+    int m_colCount = 5;
+    int m_rowCount = 5;
+    int m_fixedCols = 1;
+    int m_fixedRows = 1;
+    int m_defaultColWidth = 64;
+    int m_defaultRowHeight = 24;
+    Tk::TGridOptions m_options = Tk::TGridOption::goFixedVertLine | Tk::TGridOption::goFixedHorzLine
+                                 | Tk::TGridOption::goVertLine | Tk::TGridOption::goHorzLine
+                                 | Tk::TGridOption::goRangeSelect;
+    Tk::TScrollStyle m_scrollBars = Tk::TScrollStyle::ssBoth;
+    Tk::TBorderStyle m_borderStyle = Tk::TBorderStyle::bsSingle;
+    int m_gridLineWidth = 1;
+    Tk::TColor m_fixedColor = Tk::TColor::clBtnFace;
+    int m_programmatic = 0;
+};

@@ -1,0 +1,40 @@
+#include "toolkit/Toolkit.h"
+
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/TBitBtn.h"
+#include "toolkit/TButton.h"
+#include "toolkit/TCheckBox.h"
+#include "toolkit/TComboBox.h"
+#include "toolkit/TEdit.h"
+#include "toolkit/TGroupBox.h"
+#include "toolkit/TImage.h"
+#include "toolkit/TLabel.h"
+#include "toolkit/TListBox.h"
+#include "toolkit/TMemo.h"
+#include "toolkit/TMenuItem.h"
+#include "toolkit/TPanel.h"
+#include "toolkit/TPopupMenu.h"
+#include "toolkit/TRadioButton.h"
+#include "toolkit/TRadioGroup.h"
+#include "toolkit/TStringGrid.h"
+
+void Toolkit::registerClasses()
+{
+    ClassRegistry &r = ClassRegistry::instance();
+    r.add<TBitBtn>();
+    r.add<TButton>();
+    r.add<TCheckBox>();
+    r.add<TComboBox>();
+    r.add<TEdit>();
+    r.add<TGroupBox>();
+    r.add<TImage>();
+    r.add<TLabel>();
+    r.add<TListBox>();
+    r.add<TMemo>();
+    r.add<TMenuItem>();
+    r.add<TPanel>();
+    r.add<TPopupMenu>();
+    r.add<TRadioButton>();
+    r.add<TRadioGroup>();
+    r.add<TStringGrid>();
+}
