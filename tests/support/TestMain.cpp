@@ -5,6 +5,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/TForm.h"
 #include "toolkit/Toolkit.h"
 
@@ -40,6 +41,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     Application::initialize();
     Toolkit::registerClasses();
+    // No test may block on a modal box: every box is answered with its first
+    // button (OK) unless a test installs its own responder.
+    Dialogs::setResponder([](const Dialogs::Request &r) {
+        return r.buttons.testFlag(Dialogs::MsgButton::mbOK) ? int(Dialogs::mrOk) : int(Dialogs::mrYes);
+    });
     testing::UnitTest::GetInstance()->listeners().Append(new LeftoverFormCheck);
     return RUN_ALL_TESTS();
 }
