@@ -452,7 +452,7 @@ QList<Control *> Control::tabOrderList(const QWidget *parent)
         if (!o->isWidgetType())
             continue;
         Control *c = from(o);
-        if (c && !static_cast<QWidget *>(o)->isWindow())
+        if (c && c->m_windowed && !static_cast<QWidget *>(o)->isWindow())
             list << c;
     }
     std::stable_sort(list.begin(), list.end(),
@@ -473,7 +473,7 @@ bool Control::storesProperty(const char *name) const
     if (n == "Font")
         return !m_parentFont;
     if (n == "TabOrder")
-        return m_focusable;
+        return m_windowed;
     return true;
 }
 

@@ -164,6 +164,10 @@ protected:
     virtual void applyFont();
     // Whether the widget can take the keyboard focus at all.
     void setFocusable(bool focusable);
+    // Graphic controls (labels, images, shapes, speed buttons) have no window
+    // of their own in the platform's sense: they take no part in the tab order.
+    void setWindowed(bool windowed) { m_windowed = windowed; }
+    bool isWindowed() const { return m_windowed; }
     // A control whose widget is shown and hidden by its container (a page of
     // a notebook) keeps its visible flag without touching the widget.
     virtual bool managesOwnVisibility() const { return false; }
@@ -196,6 +200,7 @@ private:
     qint64 m_tabPosition;
     bool m_tabStop = false;
     bool m_focusable = false;
+    bool m_windowed = true;
     QPointer<TPopupMenu> m_popupMenu;
     Tk::TCursor m_cursor = Tk::TCursor::crDefault;
     int m_helpContext = 0;

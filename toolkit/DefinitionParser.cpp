@@ -251,6 +251,8 @@ private:
 
     qint64 parseInteger()
     {
+        const int line = m_line;
+        const int column = m_column;
         bool negative = false;
         if (peek() == u'-') {
             negative = true;
@@ -273,7 +275,7 @@ private:
             if (d < 0 || (base == 10 && !(peek() >= u'0' && peek() <= u'9')))
                 break;
             if (value > (limit - quint64(d)) / quint64(base))
-                fail(QStringLiteral("the integer is too large"));
+                failAt(line, column, QStringLiteral("the integer is too large"));
             value = value * quint64(base) + quint64(d);
             take();
         }

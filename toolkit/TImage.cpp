@@ -9,6 +9,7 @@ TImage::TImage(QObject *owner)
     , Control(this, owner)
 {
     setFocusable(false);
+    setWindowed(false);
     resize(105, 105);
 }
 

@@ -8,6 +8,7 @@ TLabel::TLabel(QObject *owner)
 {
     setTextFormat(Qt::PlainText);
     setFocusable(false);
+    setWindowed(false);
     setMargin(0);
     setIndent(0);
     resize(65, 17);

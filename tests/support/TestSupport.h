@@ -8,6 +8,17 @@
 #include <QString>
 
 #include <memory>
+#include <ostream>
+
+// Readable Qt values in test failures.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace TestSupport {
 
