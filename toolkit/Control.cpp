@@ -218,6 +218,7 @@ Control::Control(QWidget *self, QObject *owner)
     self->setAttribute(Qt::WA_NoMousePropagation);
     m_inputWidgets << self;
     ControlEvents::instance().watch(self, this);
+    applyPalette();
 }
 
 Control::~Control()
@@ -322,8 +323,10 @@ bool Control::Enabled() const
 
 void Control::SetEnabled(bool enabled)
 {
-    if (Enabled() != enabled)
-        m_widget->setEnabled(enabled);
+    if (Enabled() == enabled)
+        return;
+    m_widget->setEnabled(enabled);
+    applyPalette();
 }
 
 bool Control::ShowHint() const
@@ -438,6 +441,15 @@ void Control::applyPalette()
             pal.setColor(group, QPalette::Text, text);
             pal.setColor(group, QPalette::ButtonText, text);
         }
+    }
+    if (Enabled()) {
+        // A control looks disabled only when it is disabled itself; a disabled
+        // container only keeps the input away from what it holds.
+        const QPalette::ColorRole roles[] = {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base,
+                                             QPalette::Button, QPalette::Window, QPalette::Light, QPalette::Highlight,
+                                             QPalette::HighlightedText};
+        for (auto role : roles)
+            pal.setColor(QPalette::Disabled, role, pal.color(QPalette::Active, role));
     }
     m_widget->setPalette(pal);
     applyColor(Colors::toQColor(Color()));
