@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <gtest/gtest.h>
+
 void TestSupport::settle()
 {
     for (int i = 0; i < 3; ++i) {
@@ -24,4 +26,18 @@ TestSupport::FormPtr TestSupport::loadForm(const QString &text)
     FormReader::load(form.get(), text, QStringLiteral("test.form"));
     form->doCreate();
     return form;
+}
+
+void TestSupport::expectDefinitionError(const std::function<void()> &load, const QString &file, int line, int column,
+                                        const char *says)
+{
+    try {
+        load();
+        ADD_FAILURE() << "no error";
+    } catch (const DefinitionError &e) {
+        EXPECT_EQ(e.file(), file);
+        EXPECT_EQ(e.line(), line) << e.text().toStdString();
+        EXPECT_EQ(e.column(), column) << e.text().toStdString();
+        EXPECT_TRUE(e.message().contains(QString::fromUtf8(says))) << e.text().toStdString();
+    }
 }

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -33,5 +34,10 @@ using FormPtr = std::unique_ptr<TForm, FormDeleter>;
 
 // A plain form whose definition is `text` (root class TForm).
 FormPtr loadForm(const QString &text);
+
+// Runs `load` and checks that it raises a DefinitionError in `file` at
+// line:column whose message contains `says`.
+void expectDefinitionError(const std::function<void()> &load, const QString &file, int line, int column,
+                           const char *says);
 
 } // namespace TestSupport

@@ -278,15 +278,9 @@ TEST(FormReader, MalformedDefinitionsNameTheirPlaceAndLoadNothing)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         std::unique_ptr<TReaderForm, TestSupport::FormDeleter> form(new TReaderForm(nullptr));
-        try {
-            FormReader::load(form.get(), QString::fromUtf8(row.text), QStringLiteral("bad.form"));
-            ADD_FAILURE() << "no error";
-        } catch (const DefinitionError &e) {
-            EXPECT_EQ(e.file(), QStringLiteral("bad.form"));
-            EXPECT_EQ(e.line(), row.line) << e.text().toStdString();
-            EXPECT_EQ(e.column(), row.column) << e.text().toStdString();
-            EXPECT_TRUE(e.message().contains(QString::fromUtf8(row.says))) << e.text().toStdString();
-        }
+        TestSupport::expectDefinitionError(
+            [&] { FormReader::load(form.get(), QString::fromUtf8(row.text), QStringLiteral("bad.form")); },
+            QStringLiteral("bad.form"), row.line, row.column, row.says);
         TestSupport::settle();
         EXPECT_EQ(form->componentCount(), 0) << "a failed load must leave nothing behind";
         EXPECT_FALSE(form->isLoading());
