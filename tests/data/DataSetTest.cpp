@@ -113,6 +113,17 @@ TEST(DataSets, DeclarationsReadBackWithEveryValue)
     EXPECT_EQ(nameField->Size(), 30);
     EXPECT_EQ(nameField->objectName(), "OwnerTblNAME");
     EXPECT_EQ(qobject_cast<TStringField *>(ownerTbl->FieldByName("Owner"))->Size(), 10);
+
+    // The two spellings of the campaign key name the same index; another
+    // order does not.
+    auto *mailAcc = qobject_cast<TTable *>(form->findComponent(u"MailAcc"));
+    auto *mailDtl = qobject_cast<TTable *>(form->findComponent(u"MailDtl"));
+    ASSERT_TRUE(mailAcc && mailDtl);
+    EXPECT_TRUE(mailAcc->isIndexedOn(mailDtl->IndexFieldNames()));
+    EXPECT_FALSE(mailAcc->isIndexedOn("Posn;Reference;Line"));
+    EXPECT_FALSE(mailAcc->isIndexedOn("Reference;Posn"));
+    EXPECT_FALSE(qobject_cast<TTable *>(form->findComponent(u"Table2"))->isIndexedOn(""));
+    EXPECT_EQ(mailDtl->tableFileName(), "MALDTL01.DB");
 }
 
 TEST(DataSets, WrittenDefinitionReadsBackToTheSameCatalogue)
