@@ -1,5 +1,7 @@
 #include "toolkit/Component.h"
 
+#include "toolkit/Dialogs.h"
+
 #include <QCoreApplication>
 #include <QMetaClassInfo>
 #include <QTimer>
@@ -353,7 +355,13 @@ bool Component::dispatch(const QByteArray &event, void **argv)
         return false;
     const int index = it->methodIndex;
     BusyScope busy{m_self, target};
-    QMetaObject::metacall(target, QMetaObject::InvokeMetaMethod, index, argv);
+    try {
+        QMetaObject::metacall(target, QMetaObject::InvokeMetaMethod, index, argv);
+    } catch (const std::exception &e) {
+        // A failure a handler does not catch itself ends in the application's
+        // standard error box, and the program goes on.
+        Dialogs::ShowException(QString::fromUtf8(e.what()));
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "tests/support/TestSupport.h"
 
+#include "toolkit/Dialogs.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/TButton.h"
 #include "toolkit/TEdit.h"
@@ -29,6 +30,7 @@ public slots:
         if (freeSelfOnClick)
             Component::free(this);
     }
+    void Button2Click(QObject *) { throw std::runtime_error("Invalid batch move parameters"); }
     void Edit1Exit(QObject *)
     {
         ++exits;
@@ -144,6 +146,20 @@ TEST(Component, NoHandlerRunsWhileAFormIsTornDown)
     Component::free(form);
     TestSupport::settle();
     EXPECT_EQ(TOwnerForm::exitsWhileDestroying, 0);
+}
+
+TEST(Component, AFailureInAHandlerEndsInTheStandardErrorBox)
+{
+    auto *form = new TOwnerForm(nullptr);
+    TestSupport::FormPtr guard(form);
+    FormReader::load(form, QStringLiteral("F: TOwnerForm {\n  Button2: TButton { OnClick = Button2Click }\n}"),
+                     QStringLiteral("t.form"));
+    form->doCreate();
+    Dialogs::clearShown();
+    qobject_cast<TButton *>(form->findComponent(u"Button2"))->Click();
+    ASSERT_EQ(Dialogs::shown().size(), 1);
+    EXPECT_EQ(Dialogs::shown()[0].text, QStringLiteral("Invalid batch move parameters."));
+    EXPECT_EQ(Dialogs::shown()[0].type, Dialogs::MsgType::mtError);
 }
 
 #include "ComponentTest.moc"
