@@ -1,0 +1,10 @@
+#include "designer/Designer.h"
+
+#include "designer/TCheckListBox.h"
+#include "toolkit/ClassRegistry.h"
+
+void Designer::registerClasses()
+{
+    ClassRegistry &r = ClassRegistry::instance();
+    r.add<TCheckListBox>();
+}
