@@ -659,9 +659,9 @@ void TAssistent::paintEvent(QPaintEvent *)
     }
 }
 
-void TAssistent::resizeEvent(QResizeEvent *event)
+void TAssistent::boundsChanged()
 {
-    QWidget::resizeEvent(event);
+    Control::boundsChanged();
     LayoutButtons();
     if (m_style == Wz::AssistentStyle::asTabbed)
         updateTabRows();

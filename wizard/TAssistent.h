@@ -185,7 +185,8 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    // Moved or resized, by code or by its parent's layout.
+    void boundsChanged() override;
 
 private slots:
     void ButtonClick(QObject *sender);

@@ -41,6 +41,8 @@ public:
     std::function<bool(int from, int &to)> canChange;
     std::function<void(int current, int &next)> askChange;
     bool cancelAnswer = true;
+    // Runs when an element's OnClick handler ElementClick is called.
+    std::function<void()> onElementClick;
     // Makes the form a host asks for.
     std::function<TForm *()> makeForm;
 
@@ -73,6 +75,11 @@ public slots:
     {
         cancelClicks << page;
         return cancelAnswer;
+    }
+    void ElementClick(QObject *)
+    {
+        if (onElementClick)
+            onElementClick();
     }
     TForm *AFormGetForm()
     {
