@@ -202,8 +202,11 @@ void TForm::SetBounds(int left, int top, int width, int height)
     const QRect wanted(left + ml, top + mt, std::max(0, width - mw), std::max(0, height - mh));
     if (geometry() == wanted)
         return;
+    const QSize oldSize = size();
     setGeometry(wanted);
     boundsChanged();
+    if (wanted.size() != oldSize)
+        Realign();
 }
 
 void TForm::Show()

@@ -1,0 +1,7 @@
+#pragma once
+
+// The wizard framework's persisted lists.
+
+#include "wizard/TAposList.h"
+#include "wizard/TIntegerList.h"
+#include "wizard/TPageList.h"

@@ -1,0 +1,21 @@
+#pragma once
+
+// A page element that is a plain box holding other controls: shown, placed
+// and re-parented per wizard page by its ShowContainer table.
+
+#include "toolkit/Control.h"
+#include "wizard/PageElement.h"
+
+#include <QWidget>
+
+class TABox : public QWidget, public Control
+{
+    Q_OBJECT
+    TK_CONTROL
+    TK_PAGE_ELEMENT(Control)
+
+public:
+    explicit TABox(QObject *owner);
+
+    bool storesProperty(const char *name) const override;
+};

@@ -1,0 +1,72 @@
+#include "wizard/TAForm.h"
+
+#include "toolkit/TForm.h"
+
+TAForm::TAForm(QObject *owner)
+    : TABox(owner)
+{
+    m_element.setBeforePlacement([this](int page) { handleForm(page); });
+}
+
+TAForm::~TAForm()
+{
+    // The component's own destruction no longer sees this class.
+    if (!isDestroying())
+        beforeDestruction();
+}
+
+TForm *TAForm::HostedForm() const
+{
+    return m_hosted;
+}
+
+void TAForm::handleForm(int page)
+{
+    const bool shown = m_element.isShownOn(page);
+    if (shown && !m_hosted)
+        obtain(true);
+    if (!shown && m_formCreate == Wz::TFormCreate::fcOnDemandFree)
+        release();
+}
+
+void TAForm::obtain(bool hideFirst)
+{
+    TForm *form = nullptr;
+    callEvent<TForm *>("OnGetForm", &form);
+    m_hosted = form;
+    if (!form)
+        return;
+    if (hideFirst)
+        form->SetVisible(false);
+    form->SetBorderStyle(Tk::TFormBorderStyle::bsNone);
+    form->SetWindowState(Tk::TWindowState::wsMaximized);
+    form->SetParent(this);
+    form->SetVisible(true);
+}
+
+void TAForm::release()
+{
+    QPointer<TForm> form = m_hosted;
+    if (!form)
+        return;
+    QObject *sender = this;
+    TForm *hosted = form;
+    callEvent<void>("OnFreeForm", nullptr, sender, hosted);
+    m_hosted = nullptr;
+    Component::free(form);
+}
+
+void TAForm::loaded()
+{
+    TABox::loaded();
+    if (m_formCreate == Wz::TFormCreate::fcOnCreate)
+        obtain(false);
+}
+
+void TAForm::beforeDestruction()
+{
+    if (isDestroying())
+        return;
+    release();
+    TABox::beforeDestruction();
+}

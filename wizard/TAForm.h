@@ -1,0 +1,41 @@
+#pragma once
+
+// A page element that hosts a separately designed form: it asks for the form
+// through OnGetForm, embeds it borderless and filling the host, and, as
+// FormCreate says, keeps it or gives it back through OnFreeForm and frees it
+// when a page without the host is shown.
+
+#include "toolkit/TForm.h"
+#include "wizard/TABox.h"
+
+class TAForm : public TABox
+{
+    Q_OBJECT
+    Q_PROPERTY(Wz::TFormCreate FormCreate READ FormCreate WRITE SetFormCreate)
+    Q_PROPERTY(TForm *HostedForm READ HostedForm STORED false)
+    Q_CLASSINFO("event:OnGetForm", "TForm*()")
+    Q_CLASSINFO("event:OnFreeForm", "void(QObject*,TForm*)")
+
+public:
+    explicit TAForm(QObject *owner);
+    ~TAForm() override;
+
+    Wz::TFormCreate FormCreate() const { return m_formCreate; }
+    void SetFormCreate(Wz::TFormCreate mode) { m_formCreate = mode; }
+    TForm *HostedForm() const;
+
+    void loaded() override;
+    void beforeDestruction() override;
+
+private:
+    // Obtains, keeps or releases the form for physical page `page`.
+    void handleForm(int page);
+    void obtain(bool hideFirst);
+    // Tells OnFreeForm and frees the hosted form. A form whose own handler
+    // is still running is detached and hidden now and deleted once that
+    // handler has returned.
+    void release();
+
+    Wz::TFormCreate m_formCreate = Wz::TFormCreate::fcOnCreate;
+    QPointer<TForm> m_hosted;
+};

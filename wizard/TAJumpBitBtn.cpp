@@ -1,0 +1,28 @@
+#include "wizard/TAJumpBitBtn.h"
+
+#include "toolkit/Dialogs.h"
+
+TAJumpBitBtn::TAJumpBitBtn(QObject *owner)
+    : TBitBtn(owner)
+    , m_element(this, this, true)
+{
+    m_element.attach(owner);
+}
+
+void TAJumpBitBtn::Click()
+{
+    QPointer<QWidget> self(this);
+    TBitBtn::Click();
+    if (!self)
+        return;
+    TAssistent *w = m_element.wizard();
+    if (!w)
+        return;
+    // The click comes from the event loop; a failing page change becomes a
+    // message there instead of ending the program.
+    try {
+        w->JumpTo(jumpTarget(w->Page()));
+    } catch (const std::exception &e) {
+        Dialogs::ShowException(QString::fromUtf8(e.what()));
+    }
+}

@@ -1,0 +1,701 @@
+#include "wizard/TAssistent.h"
+
+#include "toolkit/Colors.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Filer.h"
+#include "toolkit/Keys.h"
+#include "toolkit/TForm.h"
+#include "wizard/CaptionFormat.h"
+#include "wizard/ElementProtocol.h"
+#include "wizard/TButtonData.h"
+#include "wizard/TDesignButton.h"
+#include "wizard/TIntegerList.h"
+#include "wizard/TPageList.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr const char *ButtonNames[ButtonStrip::ButtonCount] = {"ChangeButton", "HelpButton", "BackButton",
+                                                               "NextButton",   "CancelButton", "OKButton"};
+
+TForm *formOwner(QObject *owner)
+{
+    auto *form = qobject_cast<TForm *>(owner);
+    if (owner && !form)
+        throw std::invalid_argument(QStringLiteral("a TAssistent must be owned by a form, not by a %1")
+                                        .arg(QString::fromLatin1(owner->metaObject()->className()))
+                                        .toStdString());
+    return form;
+}
+
+} // namespace
+
+TAssistent::TAssistent(QObject *owner)
+    : QWidget(nullptr)
+    , Control(this, owner)
+    , m_wayList(new TPageList(this))
+    , m_blWizard(new TIntegerList(this))
+    , m_blDialog(new TIntegerList(this))
+    , m_history(new TIntegerList(this))
+    , m_ownerForm(formOwner(owner))
+{
+    m_glyphOf.fill(-1);
+    SetAlign(Tk::TAlign::alClient);
+    SetTabStop(false);
+    // The wizard takes the focus on a click, so that the arrow keys reach it.
+    setFocusable(true);
+
+    m_blWizard->setValues({1, 2, 8, 3, 4, 5, 6});
+    m_blDialog->setValues({1, 2, 8, 3, 6});
+    for (auto &d : m_descriptors) {
+        d = new TButtonData(this);
+        connect(d, &TButtonData::changed, this, &TAssistent::descriptorChanged);
+    }
+    for (int i = 0; i < ButtonStrip::ButtonCount; ++i) {
+        TBitBtn *b = i < ButtonStrip::CancelButton ? new TDesignButton(this) : new TBitBtn(this);
+        b->setObjectName(QString::fromLatin1(ButtonNames[i]));
+        b->SetParent(this);
+        const QString error = b->bindEvent("OnClick", this, "ButtonClick");
+        Q_ASSERT_X(error.isEmpty(), "TAssistent", qPrintable(error));
+        m_buttons[size_t(i)] = b;
+    }
+    CancelButton()->SetCancel(true);
+
+    if (m_ownerForm) {
+        m_wizardFormWidth = m_dialogFormWidth = m_ownerForm->Width();
+        m_wizardFormHeight = m_dialogFormHeight = m_ownerForm->Height();
+    }
+    m_pageNames << QStringLiteral("Dialog");
+    SetNumPages(2);
+    SetButtonWidth(90);
+    SetButtonHeight(OKButton()->Height());
+    UpdateFormCaption();
+}
+
+TAssistent::~TAssistent()
+{
+    // The descriptors go with the QObject children; nothing may lay out then.
+    for (TButtonData *d : m_descriptors)
+        disconnect(d, nullptr, this, nullptr);
+}
+
+// ---- Properties -------------------------------------------------------------
+
+void TAssistent::SetNumPages(int n)
+{
+    if (n > 0) {
+        const int old = m_numPages;
+        for (int k = old + 1; k <= n; ++k)
+            m_pageNames << QStringLiteral("Page %1").arg(k);
+        if (n < old && m_pageNames.size() > n + 1)
+            m_pageNames.erase(m_pageNames.begin() + n + 1, m_pageNames.end());
+        ElementProtocol::callAll(owner(), "SetNumApos(int)", n + 1);
+        m_numPages = n;
+        if (m_page != 0) {
+            UpdateFormCaption();
+            LayoutButtons();
+        }
+        // The last step of a way list stays reachable: steps run 1 .. count.
+        if (m_wayListEnabled) {
+            if (m_wayList->Count() < m_page)
+                SetPage(m_wayList->Count());
+        } else if (m_numPages < m_page) {
+            SetPage(m_numPages);
+        }
+    }
+    if (m_style == Wz::AssistentStyle::asTabbed) {
+        updateTabRows();
+        update();
+    }
+}
+
+void TAssistent::SetPage(int page)
+{
+    changePage(page);
+}
+
+void TAssistent::SetStartPage(int page)
+{
+    m_startPage = page;
+    if (m_history->Count() == 0 || !m_useHistory)
+        m_rememberedPage = page;
+}
+
+void TAssistent::SetWayListEnabled(bool enabled)
+{
+    m_wayListEnabled = enabled;
+    if (m_style == Wz::AssistentStyle::asTabbed)
+        updateTabRows();
+    SetPage(m_page);
+    update();
+}
+
+void TAssistent::SetShowPageNames(bool show)
+{
+    m_showPageNames = show;
+    UpdateFormCaption();
+}
+
+void TAssistent::SetCaptionWizard(const QString &caption)
+{
+    m_captionWizard = caption;
+    UpdateFormCaption();
+}
+
+void TAssistent::SetCaptionDialog(const QString &caption)
+{
+    m_captionDialog = caption;
+    if (m_page == 0 && m_ownerForm)
+        m_ownerForm->SetCaption(caption);
+}
+
+void TAssistent::SetStyle(Wz::AssistentStyle style)
+{
+    m_style = style;
+    updateTabRows();
+    LayoutButtons();
+    Realign();
+    update();
+}
+
+void TAssistent::SetSeperator(bool seperator)
+{
+    if (seperator == m_seperator)
+        return;
+    m_seperator = seperator;
+    update();
+}
+
+void TAssistent::SetButtonWidth(int width)
+{
+    m_buttonWidth = width;
+    for (TBitBtn *b : m_buttons)
+        b->SetWidth(width);
+    LayoutButtons();
+}
+
+void TAssistent::SetButtonHeight(int height)
+{
+    m_buttonHeight = height;
+    for (TBitBtn *b : m_buttons)
+        b->SetHeight(height);
+    LayoutButtons();
+    Realign();
+    update();
+}
+
+void TAssistent::SetButtonStyle(Tk::TButtonStyle style)
+{
+    m_buttonStyle = style;
+    for (TBitBtn *b : m_buttons)
+        b->SetStyle(style);
+    LayoutButtons();
+}
+
+void TAssistent::SetShowGlyph(bool show)
+{
+    m_showGlyph = show;
+    LayoutButtons();
+}
+
+void TAssistent::SetTabSpaceX(int space)
+{
+    m_tabSpaceX = space;
+    if (m_style == Wz::AssistentStyle::asTabbed) {
+        updateTabRows();
+        update();
+    }
+}
+
+void TAssistent::SetTabSpaceY(int space)
+{
+    m_tabSpaceY = space;
+    if (m_style == Wz::AssistentStyle::asTabbed) {
+        updateTabRows();
+        update();
+    }
+}
+
+// ---- The page change --------------------------------------------------------
+
+void TAssistent::changePage(int v)
+{
+    // Forms freed while their own handlers ran are deleted now, before this
+    // change walks the form's components; objects still busy are kept.
+    Component::flushDeferred();
+    QPointer<QWidget> self(this);
+    QObject *sender = this;
+
+    m_lastChangeAccepted = true;
+    int newPage = v;
+    bool ok = true;
+    if (callEvent<bool>("OnCanPageChange", &ok, sender, m_page, newPage))
+        m_lastChangeAccepted = ok;
+    if (!self || !m_lastChangeAccepted)
+        return;
+
+    int target = newPage;
+    if (m_wayListEnabled && newPage > 0) {
+        target = PhysicalPage(newPage);
+        if (target < 0 && newPage - 1 >= m_wayList->Count()) {
+            m_lastChangeAccepted = false;
+            reportError(QStringLiteral("Step %1 is not in the wizard's way list, which holds %2 steps.")
+                            .arg(newPage)
+                            .arg(m_wayList->Count()));
+            return;
+        }
+    }
+    if (target == -1) {
+        if (m_ownerForm)
+            m_ownerForm->SetModalResult(Dialogs::mrOk);
+        return;
+    }
+    if (target < 0 || target > m_numPages) {
+        m_lastChangeAccepted = false;
+        reportError(QStringLiteral("Page %1 does not exist; the wizard has pages 0 to %2.").arg(target).arg(m_numPages));
+        return;
+    }
+
+    const int oldPage = m_page;
+    m_page = newPage;
+    UpdateFormCaption();
+    if (owner()) {
+        if (target != 0 && oldPage == 0)
+            ResizeOwnerForm(m_wizardFormWidth, m_wizardFormHeight);
+        else if (target == 0 && oldPage != 0)
+            ResizeOwnerForm(m_dialogFormWidth, m_dialogFormHeight);
+        ElementProtocol::callAll(owner(), "SetNewPosition(int)", target);
+        if (!self)
+            return;
+    }
+
+    // The descriptor changes below would each lay the strip out again.
+    m_layoutEnabled = false;
+    updateBackEnabled();
+    if (!m_wayListEnabled)
+        BtnNext()->SetEnabled(target != m_numPages);
+    else if (newPage > 0)
+        BtnNext()->SetEnabled(!isLastStep(newPage));
+    m_layoutEnabled = true;
+    LayoutButtons();
+    if (m_style == Wz::AssistentStyle::asTabbed)
+        update();
+
+    if (m_page != oldPage || m_page == 0) {
+        int page = m_page;
+        callEvent<void>("OnPageChange", nullptr, sender, page);
+        if (!self)
+            return;
+    }
+
+    if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
+        Control *first = firstFocusable(this, true);
+        if (!first)
+            first = firstFocusable(this, false);
+        if (first)
+            first->SetFocus();
+    }
+}
+
+void TAssistent::updateBackEnabled()
+{
+    BtnBack()->SetEnabled((m_useHistory && m_history->Count() > 0) || (!m_useHistory && m_page > 1));
+}
+
+int TAssistent::PhysicalPage(int step) const
+{
+    if (!m_wayListEnabled || step <= 0)
+        return step;
+    if (step - 1 < m_wayList->Count())
+        return m_wayList->ShowPage(step - 1);
+    return -1;
+}
+
+bool TAssistent::isLastStep(int step) const
+{
+    if (!m_wayListEnabled)
+        return step == m_numPages;
+    return step >= 1 && step - 1 < m_wayList->Count() && m_wayList->NextStep(step - 1) == -2;
+}
+
+QRect TAssistent::resizedAroundCentre(const QRect &current, int w, int h)
+{
+    const int left = current.left() + current.width() / 2 - w / 2;
+    const int top = current.top() + current.height() / 2 - h / 2;
+    return {left, top, w, h};
+}
+
+void TAssistent::ResizeOwnerForm(int w, int h)
+{
+    if (Align() != Tk::TAlign::alClient || !m_ownerForm)
+        return;
+    // A maximised window keeps filling the screen.
+    if (m_ownerForm->WindowState() == Tk::TWindowState::wsMaximized)
+        return;
+    const QRect r = resizedAroundCentre(m_ownerForm->BoundsRect(), w, h);
+    m_ownerForm->SetBounds(r.left(), r.top(), r.width(), r.height());
+}
+
+// ---- Navigation -------------------------------------------------------------
+
+void TAssistent::Next()
+{
+    const int p = m_page;
+    int a = p + 1;
+    if (m_wayListEnabled) {
+        // A step outside the list goes on to the next step, as -1 does.
+        const int nextStep = p >= 1 && p - 1 < m_wayList->Count() ? m_wayList->NextStep(p - 1) : -1;
+        if (nextStep == -3) {
+            a = NextTarget();
+        } else if (nextStep == -2) {
+            a = -1;
+        } else if (nextStep == -1) {
+            QObject *sender = this;
+            int current = p;
+            callEvent<void>("OnAskPageChange", nullptr, sender, current, a);
+        } else {
+            a = nextStep;
+        }
+    } else {
+        a = p < m_numPages ? NextTarget() : -1;
+    }
+    const bool recorded = a != p && a != -1 && m_useHistory;
+    if (recorded)
+        m_history->Add(p);
+    SetPage(a);
+    if (!m_lastChangeAccepted && recorded)
+        m_history->Delete(m_history->Count() - 1);
+}
+
+void TAssistent::Back()
+{
+    if (m_useHistory) {
+        if (m_history->Count() == 0)
+            return;
+        const int p = m_history->Get(m_history->Count() - 1);
+        m_history->Delete(m_history->Count() - 1);
+        SetPage(p);
+        if (!m_lastChangeAccepted || m_page != p)
+            m_history->Add(p);
+    } else if (m_page > 1) {
+        SetPage(m_page - 1);
+    }
+}
+
+void TAssistent::Change()
+{
+    if (m_page > 0) {
+        m_rememberedPage = m_page;
+        SetPage(0);
+    } else if (m_rememberPage) {
+        SetPage(m_rememberedPage);
+    } else {
+        m_history->Clear();
+        SetPage(m_startPage);
+    }
+}
+
+void TAssistent::Help()
+{
+    QObject *sender = this;
+    int page = m_page;
+    callEvent<void>("OnHelpClick", nullptr, sender, page);
+}
+
+void TAssistent::Cancel()
+{
+    QObject *sender = this;
+    int page = m_page;
+    bool ok = true;
+    QPointer<TForm> form(m_ownerForm);
+    callEvent<bool>("OnCancelClick", &ok, sender, page);
+    if (ok && form)
+        form->SetModalResult(Dialogs::mrCancel);
+}
+
+void TAssistent::OK()
+{
+    SetPage(-1);
+}
+
+void TAssistent::JumpTo(int page)
+{
+    if (m_useHistory)
+        m_history->Add(m_page);
+    SetPage(page);
+}
+
+int TAssistent::NextTarget()
+{
+    return ElementProtocol::firstAnswer(owner(), "JumpTarget(int)", m_page).value_or(m_page + 1);
+}
+
+template<typename F>
+void TAssistent::guarded(F &&step)
+{
+    try {
+        step();
+    } catch (const std::exception &e) {
+        Dialogs::ShowException(QString::fromUtf8(e.what()));
+    }
+}
+
+void TAssistent::ButtonClick(QObject *sender)
+{
+    guarded([&] {
+        if (sender == NextButton())
+            Next();
+        else if (sender == BackButton())
+            Back();
+        else if (sender == ChangeButton())
+            Change();
+        else if (sender == HelpButton())
+            Help();
+        else if (sender == CancelButton())
+            Cancel();
+        else if (sender == OKButton())
+            OK();
+    });
+}
+
+void TAssistent::keyPressEvent(QKeyEvent *event)
+{
+    const int vk = Keys::virtualKey(event->key());
+    if (vk == Keys::VK_LEFT && m_page > 1) {
+        guarded([&] { SetPage(m_page - 1); });
+        event->accept();
+        return;
+    }
+    if (vk == Keys::VK_RIGHT && m_page < m_numPages) {
+        guarded([&] { SetPage(m_page + 1); });
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// ---- Caption ----------------------------------------------------------------
+
+void TAssistent::UpdateFormCaption()
+{
+    if (!m_setFormCaption || !m_ownerForm)
+        return;
+    const QString caption = wantedCaption();
+    if (m_ownerForm->Caption() != caption)
+        m_ownerForm->SetCaption(caption);
+}
+
+QString TAssistent::wantedCaption()
+{
+    const int physical = PhysicalPage(m_page);
+    if (m_showPageNames)
+        return physical >= 0 && physical < m_pageNames.size() ? m_pageNames.at(physical) : QString();
+    if (physical == 0)
+        return m_captionDialog;
+    QString error;
+    if (auto caption = CaptionFormat::format(m_captionWizard, {m_page, m_numPages}, &error))
+        return *caption;
+    if (m_reportedCaption != m_captionWizard) {
+        m_reportedCaption = m_captionWizard;
+        reportError(QStringLiteral("The wizard caption \"%1\" is not a valid format for two integers: %2.")
+                        .arg(m_captionWizard, error));
+    }
+    return m_captionWizard;
+}
+
+void TAssistent::reportError(const QString &message)
+{
+    Dialogs::MessageDlg(message, Dialogs::MsgType::mtError, Dialogs::MsgButton::mbOK);
+}
+
+// ---- Buttons ----------------------------------------------------------------
+
+void TAssistent::descriptorChanged(bool glyph)
+{
+    if (glyph)
+        m_glyphOf.fill(-1);
+    LayoutButtons();
+}
+
+void TAssistent::LayoutButtons()
+{
+    if (m_style != Wz::AssistentStyle::asWizard) {
+        for (int i = 0; i < ButtonStrip::ButtonCount; ++i)
+            hideButton(i);
+        return;
+    }
+    if (m_layoutEnabled)
+        layoutPage(m_page == 0);
+}
+
+void TAssistent::hideButton(int which)
+{
+    TBitBtn *b = button(which);
+    if (b->Enabled())
+        b->SetEnabled(false);
+    if (b->Left() != ButtonStrip::HiddenLeft)
+        b->SetLeft(ButtonStrip::HiddenLeft);
+}
+
+void TAssistent::layoutPage(bool dialogPage)
+{
+    if (dialogPage) {
+        hideButton(ButtonStrip::NextButton);
+        hideButton(ButtonStrip::BackButton);
+    }
+    const TIntegerList *list = dialogPage ? m_blDialog : m_blWizard;
+    ButtonStrip::Input in;
+    in.codes = list->values();
+    in.dialogPage = dialogPage;
+    in.lastStep = !dialogPage && isLastStep(m_page);
+    for (int i = 0; i < ButtonStrip::DescriptorCount; ++i)
+        in.shown[size_t(i)] = descriptor(i)->Show();
+    in.width = width();
+    in.buttonWidth = m_buttonWidth;
+
+    auto &reported = m_reportedLists[dialogPage ? 1 : 0];
+    const auto plan = ButtonStrip::plan(in);
+    if (!plan) {
+        if (reported != in.codes) {
+            reported = in.codes;
+            QStringList codes;
+            for (int c : in.codes)
+                codes << QString::number(c);
+            reportError(QStringLiteral("The button layout list %1 (%2) needs the code 8 between its first and last "
+                                       "entry; its buttons are not laid out.")
+                            .arg(QLatin1String(dialogPage ? "BLDialog" : "BLWizard"), codes.join(QStringLiteral(", "))));
+        }
+        return;
+    }
+    reported.reset();
+
+    const int top = height() - ChangeButton()->Height() - 3;
+    int tab = ButtonStrip::LeftTabStart;
+    for (const ButtonStrip::Slot &slot : plan->left) {
+        if (slot.button >= 0)
+            placeButton(slot.button, slot.descriptor, top, slot.left, tab);
+        ++tab;
+    }
+    tab = ButtonStrip::RightTabStart;
+    for (const ButtonStrip::Slot &slot : plan->right) {
+        if (slot.button >= 0)
+            placeButton(slot.button, slot.descriptor, top, slot.left, tab);
+        --tab;
+    }
+    for (int which : {int(ButtonStrip::NextButton), int(ButtonStrip::OKButton)}) {
+        const bool wanted = plan->defaultButton == which;
+        if (button(which)->Default() != wanted)
+            button(which)->SetDefault(wanted);
+    }
+}
+
+void TAssistent::placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter)
+{
+    TBitBtn *b = button(which);
+    const TButtonData *d = descriptor(descriptorIndex);
+    if (b->Top() != top)
+        b->SetTop(top);
+    const int wantedLeft = d->Show() ? left : ButtonStrip::HiddenLeft;
+    if (b->Left() != wantedLeft)
+        b->SetLeft(wantedLeft);
+    if (b->Caption() != d->Text())
+        b->SetCaption(d->Text());
+    const bool enabled = d->Enabled() && d->Show();
+    if (b->Enabled() != enabled)
+        b->SetEnabled(enabled);
+    if (b->Layout() != d->Layout())
+        b->SetLayout(d->Layout());
+    if (m_showGlyph) {
+        if (m_glyphOf[size_t(which)] != descriptorIndex) {
+            b->SetGlyph(d->Glyph());
+            m_glyphOf[size_t(which)] = descriptorIndex;
+        }
+        if (b->NumGlyphs() != d->NumGlyphs())
+            b->SetNumGlyphs(d->NumGlyphs());
+    } else {
+        if (b->HasGlyph())
+            b->SetGlyph(QImage());
+        m_glyphOf[size_t(which)] = -1;
+    }
+    // A position past the end means last; only a real move is written.
+    const int last = int(tabOrderList(this).size()) - 1;
+    if (b->TabOrder() != std::clamp(tabCounter, 0, std::max(0, last)))
+        b->SetTabOrder(tabCounter);
+    tabCounter = b->TabOrder();
+}
+
+// ---- Geometry, painting, streaming ------------------------------------------
+
+QRect TAssistent::clientRect() const
+{
+    switch (m_style) {
+    case Wz::AssistentStyle::asWizard:
+        return {0, 0, width(), std::max(0, height() - CancelButton()->Height() - 10)};
+    case Wz::AssistentStyle::asNone:
+        return rect();
+    case Wz::AssistentStyle::asTabbed:
+        break;
+    }
+    const int top = TabAreaHeight() + 1;
+    return {1, top, std::max(0, width() - 3), std::max(0, height() - 2 - top)};
+}
+
+void TAssistent::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Colors::toQColor(m_ownerForm ? m_ownerForm->Color() : Color()));
+    if (m_style == Wz::AssistentStyle::asWizard && m_seperator) {
+        const int y = height() - CancelButton()->Height() - 9;
+        p.setPen(Colors::toQColor(Tk::TColor::clBtnShadow));
+        p.drawLine(0, y, width() - 1, y);
+        p.setPen(Colors::toQColor(Tk::TColor::clBtnHighlight));
+        p.drawLine(0, y + 1, width() - 1, y + 1);
+    } else if (m_style == Wz::AssistentStyle::asTabbed) {
+        paintTabStrip(p);
+    }
+}
+
+void TAssistent::boundsChanged()
+{
+    Control::boundsChanged();
+    LayoutButtons();
+    if (m_style == Wz::AssistentStyle::asTabbed)
+        updateTabRows();
+}
+
+void TAssistent::loaded()
+{
+    Control::loaded();
+    if (m_setFormProperties && m_ownerForm) {
+        m_ownerForm->SetPosition(Tk::TPosition::poScreenCenter);
+        m_ownerForm->SetBorderStyle(Tk::TFormBorderStyle::bsDialog);
+        m_ownerForm->SetScaled(false);
+    }
+}
+
+void TAssistent::defineProperties(Filer &filer)
+{
+    Control::defineProperties(filer);
+    m_history->defineAs(filer, "HistoryNumPages", "HistoryData");
+    filer.defineBinary("FormSize", [this](const QByteArray &bytes) { readFormSize(bytes); },
+                       [this] { return writeFormSize(); }, true);
+}
+
+void TAssistent::readFormSize(const QByteArray &bytes)
+{
+    const std::vector<qint32> v = PackedList::unpack(bytes, 4, 1);
+    m_wizardFormHeight = v[0];
+    m_wizardFormWidth = v[1];
+    m_dialogFormHeight = v[2];
+    m_dialogFormWidth = v[3];
+    updateBackEnabled();
+}
+
+QByteArray TAssistent::writeFormSize() const
+{
+    return PackedList::pack({m_wizardFormHeight, m_wizardFormWidth, m_dialogFormHeight, m_dialogFormWidth});
+}

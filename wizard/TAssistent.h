@@ -1,0 +1,252 @@
+#pragma once
+
+// A container control that turns its form into a multi-page assistant: a
+// dialog page (page 0) and wizard pages 1 .. NumPages, navigation with a page
+// history and an optional way list, six self-placed buttons, and the form's
+// caption and size following the page. The pages hold no controls: on every
+// page change the wizard calls SetNewPosition by name on every component of
+// its form, and page elements place, show or hide themselves.
+
+#include "toolkit/Control.h"
+#include "toolkit/TForm.h"
+#include "wizard/ButtonStrip.h"
+#include "wizard/TButtonData.h"
+#include "wizard/TIntegerList.h"
+#include "wizard/TPageList.h"
+#include "wizard/WizardEnums.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class TBitBtn;
+
+class TAssistent : public QWidget, public Control
+{
+    Q_OBJECT
+    TK_CONTROL
+    Q_PROPERTY(int NumPages READ NumPages WRITE SetNumPages)
+    Q_PROPERTY(int Page READ Page WRITE SetPage)
+    Q_PROPERTY(int StartPage READ StartPage WRITE SetStartPage)
+    Q_PROPERTY(bool RememberPage READ RememberPage WRITE SetRememberPage)
+    Q_PROPERTY(bool UseHistory READ UseHistory WRITE SetUseHistory)
+    Q_PROPERTY(TPageList *WayList READ WayList)
+    Q_PROPERTY(bool WayListEnabled READ WayListEnabled WRITE SetWayListEnabled)
+    Q_PROPERTY(QStringList PageNames READ PageNames WRITE SetPageNames)
+    Q_PROPERTY(bool ShowPageNames READ ShowPageNames WRITE SetShowPageNames)
+    Q_PROPERTY(QString CaptionWizard READ CaptionWizard WRITE SetCaptionWizard)
+    Q_PROPERTY(QString CaptionDialog READ CaptionDialog WRITE SetCaptionDialog)
+    Q_PROPERTY(bool SetFormCaption READ SetFormCaption WRITE SetSetFormCaption)
+    Q_PROPERTY(bool SetFormProperties READ SetFormProperties WRITE SetSetFormProperties)
+    Q_PROPERTY(Wz::AssistentStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(bool Seperator READ Seperator WRITE SetSeperator)
+    Q_PROPERTY(int ButtonWidth READ ButtonWidth WRITE SetButtonWidth)
+    Q_PROPERTY(int ButtonHeight READ ButtonHeight WRITE SetButtonHeight)
+    Q_PROPERTY(Tk::TButtonStyle ButtonStyle READ ButtonStyle WRITE SetButtonStyle)
+    Q_PROPERTY(bool ShowGlyph READ ShowGlyph WRITE SetShowGlyph)
+    Q_PROPERTY(TButtonData *BtnHelp READ BtnHelp)
+    Q_PROPERTY(TButtonData *BtnWizardOK READ BtnWizardOK)
+    Q_PROPERTY(TButtonData *BtnFinish READ BtnFinish)
+    Q_PROPERTY(TButtonData *BtnDialogOK READ BtnDialogOK)
+    Q_PROPERTY(TButtonData *BtnChangeWizard READ BtnChangeWizard)
+    Q_PROPERTY(TButtonData *BtnChangeDialog READ BtnChangeDialog)
+    Q_PROPERTY(TButtonData *BtnCancel READ BtnCancel)
+    Q_PROPERTY(TButtonData *BtnNext READ BtnNext)
+    Q_PROPERTY(TButtonData *BtnBack READ BtnBack)
+    Q_PROPERTY(TIntegerList *BLWizard READ BLWizard)
+    Q_PROPERTY(TIntegerList *BLDialog READ BLDialog)
+    Q_PROPERTY(int TabSpaceX READ TabSpaceX WRITE SetTabSpaceX)
+    Q_PROPERTY(int TabSpaceY READ TabSpaceY WRITE SetTabSpaceY)
+    Q_CLASSINFO("event:OnPageChange", "void(QObject*,int)")
+    Q_CLASSINFO("event:OnCanPageChange", "bool(QObject*,int,int&)")
+    Q_CLASSINFO("event:OnAskPageChange", "void(QObject*,int,int&)")
+    Q_CLASSINFO("event:OnHelpClick", "void(QObject*,int)")
+    Q_CLASSINFO("event:OnCancelClick", "bool(QObject*,int)")
+
+public:
+    // `owner` is the form the wizard turns into an assistant (or null).
+    explicit TAssistent(QObject *owner);
+    ~TAssistent() override;
+
+    int NumPages() const { return m_numPages; }
+    void SetNumPages(int n);
+    int Page() const { return m_page; }
+    // The page change: the veto event, the caption, the form's size, every
+    // element of the form, the buttons, the page-changed event, the focus.
+    void SetPage(int page);
+    int StartPage() const { return m_startPage; }
+    void SetStartPage(int page);
+    bool RememberPage() const { return m_rememberPage; }
+    void SetRememberPage(bool remember) { m_rememberPage = remember; }
+    bool UseHistory() const { return m_useHistory; }
+    void SetUseHistory(bool use) { m_useHistory = use; }
+    TPageList *WayList() const { return m_wayList; }
+    bool WayListEnabled() const { return m_wayListEnabled; }
+    void SetWayListEnabled(bool enabled);
+    QStringList PageNames() const { return m_pageNames; }
+    void SetPageNames(const QStringList &names) { m_pageNames = names; }
+    bool ShowPageNames() const { return m_showPageNames; }
+    void SetShowPageNames(bool show);
+    QString CaptionWizard() const { return m_captionWizard; }
+    void SetCaptionWizard(const QString &caption);
+    QString CaptionDialog() const { return m_captionDialog; }
+    void SetCaptionDialog(const QString &caption);
+    bool SetFormCaption() const { return m_setFormCaption; }
+    void SetSetFormCaption(bool set) { m_setFormCaption = set; }
+    bool SetFormProperties() const { return m_setFormProperties; }
+    void SetSetFormProperties(bool set) { m_setFormProperties = set; }
+    Wz::AssistentStyle Style() const { return m_style; }
+    void SetStyle(Wz::AssistentStyle style);
+    bool Seperator() const { return m_seperator; }
+    void SetSeperator(bool seperator);
+    int ButtonWidth() const { return m_buttonWidth; }
+    void SetButtonWidth(int width);
+    int ButtonHeight() const { return m_buttonHeight; }
+    void SetButtonHeight(int height);
+    Tk::TButtonStyle ButtonStyle() const { return m_buttonStyle; }
+    void SetButtonStyle(Tk::TButtonStyle style);
+    bool ShowGlyph() const { return m_showGlyph; }
+    void SetShowGlyph(bool show);
+    TButtonData *BtnHelp() const { return descriptor(ButtonStrip::BtnHelp); }
+    TButtonData *BtnWizardOK() const { return descriptor(ButtonStrip::BtnWizardOK); }
+    TButtonData *BtnFinish() const { return descriptor(ButtonStrip::BtnFinish); }
+    TButtonData *BtnDialogOK() const { return descriptor(ButtonStrip::BtnDialogOK); }
+    TButtonData *BtnChangeWizard() const { return descriptor(ButtonStrip::BtnChangeWizard); }
+    TButtonData *BtnChangeDialog() const { return descriptor(ButtonStrip::BtnChangeDialog); }
+    TButtonData *BtnCancel() const { return descriptor(ButtonStrip::BtnCancel); }
+    TButtonData *BtnNext() const { return descriptor(ButtonStrip::BtnNext); }
+    TButtonData *BtnBack() const { return descriptor(ButtonStrip::BtnBack); }
+    TButtonData *descriptor(int which) const { return m_descriptors[size_t(which)]; }
+    TIntegerList *BLWizard() const { return m_blWizard; }
+    TIntegerList *BLDialog() const { return m_blDialog; }
+    int TabSpaceX() const { return m_tabSpaceX; }
+    void SetTabSpaceX(int space);
+    int TabSpaceY() const { return m_tabSpaceY; }
+    void SetTabSpaceY(int space);
+
+    // The physical buttons.
+    TBitBtn *button(int which) const { return m_buttons[size_t(which)]; }
+    TBitBtn *ChangeButton() const { return button(ButtonStrip::ChangeButton); }
+    TBitBtn *HelpButton() const { return button(ButtonStrip::HelpButton); }
+    TBitBtn *BackButton() const { return button(ButtonStrip::BackButton); }
+    TBitBtn *NextButton() const { return button(ButtonStrip::NextButton); }
+    TBitBtn *CancelButton() const { return button(ButtonStrip::CancelButton); }
+    TBitBtn *OKButton() const { return button(ButtonStrip::OKButton); }
+
+    // Navigation, as the buttons do it.
+    void Next();
+    void Back();
+    // Switches between the dialog page and the wizard pages.
+    void Change();
+    void Help();
+    void Cancel();
+    void OK();
+    // Records the current page in the history, then writes Page = page.
+    void JumpTo(int page);
+    // The page Next goes to without a way list: the checked jump radio
+    // button's target, else Page + 1.
+    int NextTarget();
+    // The page shown at step `step` (the step itself without a way list);
+    // -1 for a step the way list does not hold.
+    int PhysicalPage(int step) const;
+    // Whether `step` is the last step (Next finishes there).
+    bool isLastStep(int step) const;
+
+    bool LastChangeAccepted() const { return m_lastChangeAccepted; }
+    const TIntegerList *History() const { return m_history; }
+    int RememberedPage() const { return m_rememberedPage; }
+    int WizardFormWidth() const { return m_wizardFormWidth; }
+    int WizardFormHeight() const { return m_wizardFormHeight; }
+    int DialogFormWidth() const { return m_dialogFormWidth; }
+    int DialogFormHeight() const { return m_dialogFormHeight; }
+    TForm *ownerForm() const { return m_ownerForm; }
+
+    // Places the buttons for the current page (only once the first page
+    // change has run; in the other styles every button is hidden).
+    void LayoutButtons();
+    // Gives the owner form the size w x h around its present centre.
+    void ResizeOwnerForm(int w, int h);
+    // The bounds `current` gets for size w x h around its centre.
+    static QRect resizedAroundCentre(const QRect &current, int w, int h);
+
+    QRect clientRect() const override;
+    void loaded() override;
+    void defineProperties(Filer &filer) override;
+
+protected:
+    // Where the tabbed style draws its tab rows: the height of the strip
+    // above the page area, recomputing the rows, painting them.
+    virtual int TabAreaHeight() const { return 0; }
+    virtual void updateTabRows() {}
+    virtual void paintTabStrip(QPainter &) {}
+
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Moved or resized, by code or by its parent's layout.
+    void boundsChanged() override;
+
+private slots:
+    void ButtonClick(QObject *sender);
+
+private:
+    void changePage(int page);
+    void UpdateFormCaption();
+    QString wantedCaption();
+    void layoutPage(bool dialogPage);
+    void placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter);
+    void hideButton(int which);
+    void descriptorChanged(bool glyph);
+    void readFormSize(const QByteArray &bytes);
+    QByteArray writeFormSize() const;
+    void updateBackEnabled();
+    void reportError(const QString &message);
+    // Runs a navigation step started by the user; a failure becomes a
+    // message instead of leaving the event loop.
+    template<typename F>
+    void guarded(F &&step);
+
+    int m_numPages = 0;
+    int m_page = 0;
+    int m_startPage = 1;
+    bool m_rememberPage = false;
+    bool m_useHistory = true;
+    TPageList *m_wayList;
+    bool m_wayListEnabled = false;
+    QStringList m_pageNames;
+    bool m_showPageNames = false;
+    QString m_captionWizard;
+    QString m_captionDialog;
+    bool m_setFormCaption = true;
+    bool m_setFormProperties = true;
+    Wz::AssistentStyle m_style = Wz::AssistentStyle::asWizard;
+    bool m_seperator = true;
+    int m_buttonWidth = 90;
+    int m_buttonHeight = 25;
+    Tk::TButtonStyle m_buttonStyle = Tk::TButtonStyle::bsAutoDetect;
+    bool m_showGlyph = true;
+    std::array<TButtonData *, ButtonStrip::DescriptorCount> m_descriptors{};
+    TIntegerList *m_blWizard;
+    TIntegerList *m_blDialog;
+    int m_tabSpaceX = 16;
+    int m_tabSpaceY = 8;
+
+    TIntegerList *m_history;
+    int m_rememberedPage = 1;
+    bool m_lastChangeAccepted = true;
+    int m_dialogFormWidth = 0;
+    int m_dialogFormHeight = 0;
+    int m_wizardFormWidth = 0;
+    int m_wizardFormHeight = 0;
+    std::array<TBitBtn *, ButtonStrip::ButtonCount> m_buttons{};
+    // The descriptor whose glyph each button shows, -1 for none.
+    std::array<int, ButtonStrip::ButtonCount> m_glyphOf;
+    bool m_layoutEnabled = false;
+    QPointer<TForm> m_ownerForm;
+    // Faults already reported, so that a bad caption format or layout list
+    // is said once and not on every page change.
+    QString m_reportedCaption;
+    std::array<std::optional<QList<int>>, 2> m_reportedLists;
+};

@@ -1,0 +1,6 @@
+#include "wizard/TDesignButton.h"
+
+TDesignButton::TDesignButton(QObject *owner)
+    : TBitBtn(owner)
+{
+}
