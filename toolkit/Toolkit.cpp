@@ -10,6 +10,7 @@
 #include "toolkit/TImage.h"
 #include "toolkit/TLabel.h"
 #include "toolkit/TListBox.h"
+#include "toolkit/TMaskEdit.h"
 #include "toolkit/TMemo.h"
 #include "toolkit/TMenuItem.h"
 #include "toolkit/TPanel.h"
@@ -30,6 +31,7 @@ void Toolkit::registerClasses()
     r.add<TImage>();
     r.add<TLabel>();
     r.add<TListBox>();
+    r.add<TMaskEdit>();
     r.add<TMemo>();
     r.add<TMenuItem>();
     r.add<TPanel>();

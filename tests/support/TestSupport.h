@@ -8,6 +8,13 @@
 #include <QString>
 
 #include <memory>
+#include <ostream>
+
+// Shows a QString readably in a failed assertion.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace TestSupport {
 
@@ -22,5 +29,20 @@ using FormPtr = std::unique_ptr<TForm, FormDeleter>;
 
 // A plain form whose definition is `text` (root class TForm).
 FormPtr loadForm(const QString &text);
+
+// Loads `text` into a new form of class T (whose handler slots the
+// definition can bind) and raises OnCreate.
+void loadInto(TForm *form, const QString &text);
+template<typename T>
+std::unique_ptr<T, FormDeleter> loadFormOf(const QString &text)
+{
+    std::unique_ptr<T, FormDeleter> form(new T(nullptr));
+    loadInto(form.get(), text);
+    return form;
+}
+
+// Shows `window` and makes it the active window, so that focus changes and
+// keys behave as for a user; false when the platform did not activate it.
+bool showActive(QWidget *window);
 
 } // namespace TestSupport
