@@ -1,6 +1,7 @@
 #include "toolkit/Toolkit.h"
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/TBevel.h"
 #include "toolkit/TBitBtn.h"
 #include "toolkit/TButton.h"
 #include "toolkit/TCheckBox.h"
@@ -17,11 +18,14 @@
 #include "toolkit/TPopupMenu.h"
 #include "toolkit/TRadioButton.h"
 #include "toolkit/TRadioGroup.h"
+#include "toolkit/TShape.h"
+#include "toolkit/TSpeedButton.h"
 #include "toolkit/TStringGrid.h"
 
 void Toolkit::registerClasses()
 {
     ClassRegistry &r = ClassRegistry::instance();
+    r.add<TBevel>();
     r.add<TBitBtn>();
     r.add<TButton>();
     r.add<TCheckBox>();
@@ -38,5 +42,7 @@ void Toolkit::registerClasses()
     r.add<TPopupMenu>();
     r.add<TRadioButton>();
     r.add<TRadioGroup>();
+    r.add<TShape>();
+    r.add<TSpeedButton>();
     r.add<TStringGrid>();
 }
