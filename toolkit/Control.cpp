@@ -90,7 +90,7 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
     switch (e->type()) {
     case QEvent::MouseButtonPress: {
         auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = w->mapFrom(from, me->position().toPoint());
+        const QPoint p = from->mapTo(w, me->position().toPoint());
         if (me->button() == Qt::LeftButton)
             c->m_pressed = true;
         c->doMouseDown(Keys::mouseButton(me->button()), Keys::shiftState(me->modifiers(), me->buttons()), p.x(), p.y());
@@ -98,7 +98,7 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
     }
     case QEvent::MouseButtonDblClick: {
         auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = w->mapFrom(from, me->position().toPoint());
+        const QPoint p = from->mapTo(w, me->position().toPoint());
         c->doMouseDown(Keys::mouseButton(me->button()),
                        Keys::shiftState(me->modifiers(), me->buttons()) | Tk::TShiftStateFlag::ssDouble, p.x(), p.y());
         if (me->button() == Qt::LeftButton && !c->nativeDblClick()) {
@@ -111,13 +111,13 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
     }
     case QEvent::MouseMove: {
         auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = w->mapFrom(from, me->position().toPoint());
+        const QPoint p = from->mapTo(w, me->position().toPoint());
         c->doMouseMove(Keys::shiftState(me->modifiers(), me->buttons()), p.x(), p.y());
         break;
     }
     case QEvent::MouseButtonRelease: {
         auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = w->mapFrom(from, me->position().toPoint());
+        const QPoint p = from->mapTo(w, me->position().toPoint());
         const bool click = me->button() == Qt::LeftButton && c->m_pressed && w->rect().contains(p);
         if (me->button() == Qt::LeftButton)
             c->m_pressed = false;
