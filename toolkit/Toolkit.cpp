@@ -14,6 +14,7 @@
 #include "toolkit/TMaskEdit.h"
 #include "toolkit/TMemo.h"
 #include "toolkit/TMenuItem.h"
+#include "toolkit/TPageControl.h"
 #include "toolkit/TPanel.h"
 #include "toolkit/TPopupMenu.h"
 #include "toolkit/TRadioButton.h"
@@ -21,6 +22,9 @@
 #include "toolkit/TShape.h"
 #include "toolkit/TSpeedButton.h"
 #include "toolkit/TStringGrid.h"
+#include "toolkit/TTabPage.h"
+#include "toolkit/TTabSheet.h"
+#include "toolkit/TTabbedNotebook.h"
 
 void Toolkit::registerClasses()
 {
@@ -38,6 +42,7 @@ void Toolkit::registerClasses()
     r.add<TMaskEdit>();
     r.add<TMemo>();
     r.add<TMenuItem>();
+    r.add<TPageControl>();
     r.add<TPanel>();
     r.add<TPopupMenu>();
     r.add<TRadioButton>();
@@ -45,4 +50,7 @@ void Toolkit::registerClasses()
     r.add<TShape>();
     r.add<TSpeedButton>();
     r.add<TStringGrid>();
+    r.add<TTabPage>();
+    r.add<TTabSheet>();
+    r.add<TTabbedNotebook>();
 }
