@@ -7,6 +7,7 @@
 #include "toolkit/TCheckBox.h"
 #include "toolkit/TComboBox.h"
 #include "toolkit/TEdit.h"
+#include "toolkit/TFontDialog.h"
 #include "toolkit/TGroupBox.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TLabel.h"
@@ -14,6 +15,7 @@
 #include "toolkit/TMaskEdit.h"
 #include "toolkit/TMemo.h"
 #include "toolkit/TMenuItem.h"
+#include "toolkit/TOpenDialog.h"
 #include "toolkit/TPageControl.h"
 #include "toolkit/TPanel.h"
 #include "toolkit/TPopupMenu.h"
@@ -35,6 +37,7 @@ void Toolkit::registerClasses()
     r.add<TCheckBox>();
     r.add<TComboBox>();
     r.add<TEdit>();
+    r.add<TFontDialog>();
     r.add<TGroupBox>();
     r.add<TImage>();
     r.add<TLabel>();
@@ -42,6 +45,7 @@ void Toolkit::registerClasses()
     r.add<TMaskEdit>();
     r.add<TMemo>();
     r.add<TMenuItem>();
+    r.add<TOpenDialog>();
     r.add<TPageControl>();
     r.add<TPanel>();
     r.add<TPopupMenu>();
