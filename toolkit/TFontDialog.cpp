@@ -1,5 +1,7 @@
 #include "toolkit/TFontDialog.h"
 
+#include "toolkit/Dialogs.h"
+
 #include <QApplication>
 #include <QFontDialog>
 #include <QWidget>
@@ -32,11 +34,7 @@ bool TFontDialog::Execute()
         return responder()(*this);
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
-    QWidget *parent = nullptr;
-    if (auto *w = qobject_cast<QWidget *>(owner()))
-        parent = w->window();
-    if (!parent)
-        parent = QApplication::activeWindow();
+    QWidget *parent = Dialogs::ownerWindow(owner());
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, m_font->toQFont(), parent);
     if (ok)

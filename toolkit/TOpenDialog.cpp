@@ -1,5 +1,7 @@
 #include "toolkit/TOpenDialog.h"
 
+#include "toolkit/Dialogs.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,11 +49,7 @@ bool TOpenDialog::Execute()
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
 
-    QWidget *parent = nullptr;
-    if (auto *w = qobject_cast<QWidget *>(owner()))
-        parent = w->window();
-    if (!parent)
-        parent = QApplication::activeWindow();
+    QWidget *parent = Dialogs::ownerWindow(owner());
     QFileDialog dialog(parent, m_title.isEmpty() ? QStringLiteral("Open") : m_title);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
