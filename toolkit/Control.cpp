@@ -51,6 +51,8 @@ private:
     void focusChanged(QWidget *old, QWidget *now);
 
     QHash<QObject *, Control *> m_inputs;
+    // Set while a control takes the focus back after refusing to be left.
+    bool m_refusing = false;
 };
 
 namespace {
@@ -188,6 +190,17 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
 
 void ControlEvents::focusChanged(QWidget *old, QWidget *now)
 {
+    if (m_refusing)
+        return;
+    for (QWidget *w = old; w && now; w = w->parentWidget()) {
+        Control *c = Control::from(w);
+        if (c && !isAncestorOrSelf(w, now) && !c->canExit(now)) {
+            m_refusing = true;
+            c->refuseExit();
+            m_refusing = false;
+            return;
+        }
+    }
     // Exit events go innermost first, enter events outermost first; a control
     // that keeps the focus inside itself hears neither.
     QList<QPointer<QWidget>> exits;
@@ -641,6 +654,11 @@ void Control::addInputWidget(QWidget *w)
 bool Control::dialogKey(int)
 {
     return false;
+}
+
+bool Control::canExit(const QWidget *) const
+{
+    return true;
 }
 
 void Control::boundsChanged() {}

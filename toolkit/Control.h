@@ -171,6 +171,11 @@ protected:
     // A control whose widget is shown and hidden by its container (a page of
     // a notebook) keeps its visible flag without touching the widget.
     virtual bool managesOwnVisibility() const { return false; }
+    // Whether the focus may leave the control for `next` (a masked field with
+    // a partly typed value refuses). A refused exit raises no OnExit and no
+    // OnEnter anywhere; refuseExit() then takes the focus back and says why.
+    virtual bool canExit(const QWidget *next) const;
+    virtual void refuseExit() {}
     void eventBound(const QByteArray &event) override;
 
     // Raises the mouse events of the shared event set; X and Y are in the

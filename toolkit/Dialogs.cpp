@@ -128,3 +128,10 @@ QString Dialogs::applicationTitle()
 {
     return appTitle();
 }
+
+QWidget *Dialogs::ownerWindow(const QObject *owner)
+{
+    if (auto *w = qobject_cast<const QWidget *>(owner))
+        return w->window();
+    return QApplication::activeWindow();
+}

@@ -11,6 +11,9 @@
 
 #include <functional>
 
+class QObject;
+class QWidget;
+
 namespace Dialogs {
 
 enum class MsgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -40,6 +43,9 @@ using Responder = std::function<int(const Request &)>;
 void setResponder(Responder responder);
 const QList<Request> &shown();
 void clearShown();
+// The window a dialog of a component belongs to: the window of its owner
+// when that is a control, otherwise the active window (may be null).
+QWidget *ownerWindow(const QObject *owner);
 // The title of the application's boxes.
 void setApplicationTitle(const QString &title);
 QString applicationTitle();

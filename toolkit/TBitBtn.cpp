@@ -1,9 +1,9 @@
 #include "toolkit/TBitBtn.h"
 
+#include "toolkit/Images.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
-
-#include <stdexcept>
 
 TBitBtn::TBitBtn(QObject *owner)
     : TButton(owner)
@@ -12,56 +12,7 @@ TBitBtn::TBitBtn(QObject *owner)
 
 QImage TBitBtn::loadGlyph(const QString &name)
 {
-    QImage image(name);
-    if (image.isNull())
-        throw std::invalid_argument(QStringLiteral("no image %1").arg(name).toStdString());
-    return image;
-}
-
-void TBitBtn::SetGlyphName(const QString &name)
-{
-    if (name.isEmpty()) {
-        m_glyphName.clear();
-        SetGlyph(QImage());
-        return;
-    }
-    SetGlyph(loadGlyph(name));
-    m_glyphName = name;
-}
-
-void TBitBtn::SetGlyph(const QImage &image)
-{
-    m_glyph.setStrip(image);
-    m_glyphName.clear();
-    update();
-}
-
-void TBitBtn::SetNumGlyphs(int n)
-{
-    if (n == m_glyph.numGlyphs())
-        return;
-    m_glyph.setNumGlyphs(n);
-    update();
-}
-
-void TBitBtn::SetLayout(Tk::TButtonLayout layout)
-{
-    if (layout == m_layout)
-        return;
-    m_layout = layout;
-    update();
-}
-
-void TBitBtn::SetMargin(int margin)
-{
-    m_margin = std::max(-1, margin);
-    update();
-}
-
-void TBitBtn::SetSpacing(int spacing)
-{
-    m_spacing = std::max(-1, spacing);
-    update();
+    return Images::load(name);
 }
 
 void TBitBtn::SetStyle(Tk::TButtonStyle style)
@@ -86,7 +37,7 @@ void TBitBtn::paintEvent(QPaintEvent *)
         state = ButtonGlyph::State::Down;
     if (isDown())
         client.translate(1, 1);
-    m_glyph.paint(p, client, text(), font(), palette(), state, m_layout, m_margin, m_spacing);
+    paintGlyph(p, client, text(), font(), palette(), state);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

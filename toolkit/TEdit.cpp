@@ -8,7 +8,9 @@ TEdit::TEdit(QObject *owner)
     setFocusable(true);
     resize(121, 24);
     connect(this, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (m_charCase != Tk::TEditCharCase::ecNormal) {
+        if (m_quiet)
+            return;
+        if (m_charCase != Tk::TEditCharCase::ecNormal && inputMask().isEmpty()) {
             const QString cased = m_charCase == Tk::TEditCharCase::ecUpperCase ? t.toUpper() : t.toLower();
             if (cased != t) {
                 const int pos = cursorPosition();
@@ -30,6 +32,11 @@ void TEdit::SetText(const QString &text)
 void TEdit::SetMaxLength(int length)
 {
     m_maxLength = std::max(0, length);
+    applyMaxLength();
+}
+
+void TEdit::applyMaxLength()
+{
     setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
 }
 

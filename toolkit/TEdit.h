@@ -23,8 +23,8 @@ class TEdit : public QLineEdit, public Control
 public:
     explicit TEdit(QObject *owner);
 
-    QString Text() const { return text(); }
-    void SetText(const QString &text);
+    virtual QString Text() const { return text(); }
+    virtual void SetText(const QString &text);
     // 0 means no limit.
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length);
@@ -41,6 +41,12 @@ public:
 
     void Clear() { SetText(QString()); }
     void SelectAll() { selectAll(); }
+
+protected:
+    // Applies MaxLength to the line edit again (an input mask overrides it).
+    void applyMaxLength();
+    // While above 0, changes of the line edit's text raise no OnChange.
+    int m_quiet = 0;
 
 private:
     int m_maxLength = 0;

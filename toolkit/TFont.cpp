@@ -80,6 +80,22 @@ QFont TFont::toQFont() const
     return FontMap::font(m_name, m_height, m_style);
 }
 
+void TFont::assignFrom(const QFont &font)
+{
+    TFont other;
+    other.copyQuietly(*this);
+    other.m_name = font.family();
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 96.0 / 72.0);
+    other.m_height = -std::max(1, pixels);
+    Tk::TFontStyles style;
+    style.setFlag(Tk::TFontStyle::fsBold, font.bold());
+    style.setFlag(Tk::TFontStyle::fsItalic, font.italic());
+    style.setFlag(Tk::TFontStyle::fsUnderline, font.underline());
+    style.setFlag(Tk::TFontStyle::fsStrikeOut, font.strikeOut());
+    other.m_style = style;
+    Assign(other);
+}
+
 bool TFont::operator==(const TFont &other) const
 {
     return m_charset == other.m_charset && m_color == other.m_color && m_height == other.m_height

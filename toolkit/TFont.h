@@ -39,6 +39,9 @@ public:
     // Copies the values without raising changed().
     void copyQuietly(const TFont &other);
     QFont toQFont() const;
+    // Takes name, height and style from a Qt font (as a font dialog gives
+    // it); charset and colour stay.
+    void assignFrom(const QFont &font);
     bool operator==(const TFont &other) const;
 
 signals:

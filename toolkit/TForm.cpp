@@ -3,6 +3,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/Keys.h"
+#include "toolkit/Printing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -267,6 +268,11 @@ int TForm::ShowModal()
     const int result = m_modalResult;
     QWidget::hide();
     return result;
+}
+
+void TForm::Print()
+{
+    Printing::printImage(this);
 }
 
 void TForm::loadDefinition(const QString &path)

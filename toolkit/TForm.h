@@ -75,6 +75,8 @@ public:
     void Close();
     // Shows the form and waits until its ModalResult is set.
     int ShowModal();
+    // Prints the form's image as shown on the default printer, as one page.
+    void Print();
 
     // The stored definition of this form's class is loaded into it; a fault
     // raises DefinitionError.

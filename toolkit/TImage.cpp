@@ -1,8 +1,8 @@
 #include "toolkit/TImage.h"
 
-#include <QPainter>
+#include "toolkit/Images.h"
 
-#include <stdexcept>
+#include <QPainter>
 
 TImage::TImage(QObject *owner)
     : QWidget(nullptr)
@@ -19,10 +19,7 @@ void TImage::SetPictureName(const QString &name)
         SetPicture(QImage());
         return;
     }
-    QImage image(name);
-    if (image.isNull())
-        throw std::invalid_argument(QStringLiteral("no image %1").arg(name).toStdString());
-    SetPicture(image);
+    SetPicture(Images::load(name));
     m_pictureName = name;
 }
 

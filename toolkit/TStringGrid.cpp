@@ -157,8 +157,7 @@ void TStringGrid::SetColCount(int count)
     m_colCount = count;
     if (m_fixedCols >= m_colCount)
         m_fixedCols = m_colCount - 1;
-    m_model->reset();
-    relayout();
+    resetModel();
 }
 
 void TStringGrid::SetRowCount(int count)
@@ -166,16 +165,10 @@ void TStringGrid::SetRowCount(int count)
     const bool cleared = count < 1;
     count = std::max(1, count);
     if (count != m_rowCount) {
-        const int row = Row();
         m_rowCount = count;
         if (m_fixedRows >= m_rowCount)
             m_fixedRows = m_rowCount - 1;
-        ++m_programmatic;
-        m_model->reset();
-        relayout();
-        if (row < m_rowCount && row >= m_fixedRows)
-            SetRow(row);
-        --m_programmatic;
+        resetModel();
     }
     if (cleared) {
         for (int c = 0; c < m_colCount; ++c)
@@ -189,8 +182,7 @@ void TStringGrid::SetFixedCols(int count)
     if (count == m_fixedCols)
         return;
     m_fixedCols = count;
-    m_model->reset();
-    relayout();
+    resetModel();
 }
 
 void TStringGrid::SetFixedRows(int count)
@@ -199,8 +191,22 @@ void TStringGrid::SetFixedRows(int count)
     if (count == m_fixedRows)
         return;
     m_fixedRows = count;
+    resetModel();
+}
+
+void TStringGrid::resetModel()
+{
+    const bool hadCurrent = currentIndex().isValid();
+    const int row = currentIndex().row();
+    const int col = currentIndex().column();
+    ++m_programmatic;
     m_model->reset();
     relayout();
+    const int rows = m_model->rowCount();
+    const int cols = m_model->columnCount();
+    if (hadCurrent && rows > 0 && cols > 0)
+        setCurrentIndex(m_model->index(std::min(row, rows - 1), std::min(col, cols - 1)));
+    --m_programmatic;
 }
 
 void TStringGrid::SetDefaultColWidth(int width)
@@ -395,7 +401,7 @@ QStringList TStringGrid::RowTexts(int row) const
 void TStringGrid::ClearCells()
 {
     m_cells.clear();
-    m_model->reset();
+    resetModel();
 }
 
 QPoint TStringGrid::CellAtPos(const QPoint &viewportPos) const
@@ -413,9 +419,9 @@ QRect TStringGrid::CellRect(int col, int row) const
 
 void TStringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
+    // With whole-row selection the view selects the row itself; selectRow()
+    // here would move the current cell to the first column.
     QTableView::currentChanged(current, previous);
-    if (current.isValid() && m_options.testFlag(Tk::TGridOption::goRowSelect))
-        selectRow(current.row());
     if (current != previous && current.isValid() && !isLoading() && m_programmatic == 0)
         doClick();
 }
@@ -432,5 +438,22 @@ void TStringGrid::loaded()
 
 bool TStringGrid::viewportEvent(QEvent *event)
 {
-    return QTableView::viewportEvent(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick) {
+        // Only the left button moves the current cell; the right one is for
+        // the pop-up menu of the row the user is on.
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+            return true;
+    }
+    if (type != QEvent::MouseButtonPress)
+        return QTableView::viewportEvent(event);
+    // A press on the current cell moves nothing but is a click all the same.
+    auto *me = static_cast<QMouseEvent *>(event);
+    const QModelIndex before = currentIndex();
+    QPointer<QWidget> self(this);
+    const bool result = QTableView::viewportEvent(event);
+    if (self && me->button() == Qt::LeftButton && before.isValid() && currentIndex() == before
+        && indexAt(me->position().toPoint()).isValid() && !isLoading())
+        doClick();
+    return result;
 }

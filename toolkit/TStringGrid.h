@@ -3,7 +3,9 @@
 // A grid of text cells addressed as (column, row), rows and columns numbered as
 // the forms number them: a fixed row is row 0 and is drawn as the grid's
 // header, a fixed column is column 0. Cells outside RowCount or ColCount can
-// be written and read; they are kept but not shown.
+// be written and read; they are kept but not shown. OnClick is raised when the
+// current cell changes (by the user or by setting Row or Col) and when the
+// user presses the mouse on the current cell.
 
 #include "toolkit/Control.h"
 
@@ -88,9 +90,13 @@ public:
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     bool viewportEvent(QEvent *event) override;
+    bool nativeClick() const override { return true; }
 
 private:
     friend class GridModel;
+    // Rebuilds the view after the numbers of rows or columns changed,
+    // keeping a current cell (moved into range) when there was one.
+    void resetModel();
     void relayout();
     void applyOptions();
     QModelIndex modelIndex(int col, int row) const;

@@ -6,6 +6,9 @@
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/Printing.h"
+#include "toolkit/TFontDialog.h"
+#include "toolkit/TOpenDialog.h"
 #include "toolkit/TForm.h"
 #include "toolkit/Toolkit.h"
 
@@ -46,6 +49,10 @@ int main(int argc, char **argv)
     Dialogs::setResponder([](const Dialogs::Request &r) {
         return r.buttons.testFlag(Dialogs::MsgButton::mbOK) ? int(Dialogs::mrOk) : int(Dialogs::mrYes);
     });
+    // The file and font dialogs are cancelled, and nothing reaches a printer.
+    TOpenDialog::setResponder([](TOpenDialog &) { return false; });
+    TFontDialog::setResponder([](TFontDialog &) { return false; });
+    Printing::simulateNoPrinter(true);
     testing::UnitTest::GetInstance()->listeners().Append(new LeftoverFormCheck);
     return RUN_ALL_TESTS();
 }

@@ -3,7 +3,8 @@
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/FormReader.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,7 @@ void TestSupport::FormDeleter::operator()(TForm *f) const
 TestSupport::FormPtr TestSupport::loadForm(const QString &text)
 {
     FormPtr form(new TForm(nullptr));
-    FormReader::load(form.get(), text, QStringLiteral("test.form"));
-    form->doCreate();
+    loadInto(form.get(), text);
     return form;
 }
 
@@ -40,4 +40,20 @@ void TestSupport::expectDefinitionError(const std::function<void()> &load, const
         EXPECT_EQ(e.column(), column) << e.text().toStdString();
         EXPECT_TRUE(e.message().contains(QString::fromUtf8(says))) << e.text().toStdString();
     }
+}
+
+void TestSupport::loadInto(TForm *form, const QString &text)
+{
+    FormReader::load(form, text, QStringLiteral("test.form"));
+    form->doCreate();
+}
+
+bool TestSupport::showActive(QWidget *window)
+{
+    if (auto *form = qobject_cast<TForm *>(window))
+        form->Show();
+    else
+        window->show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
 }

@@ -39,5 +39,19 @@ FormPtr loadForm(const QString &text);
 // line:column whose message contains `says`.
 void expectDefinitionError(const std::function<void()> &load, const QString &file, int line, int column,
                            const char *says);
+// Loads `text` into a new form of class T (whose handler slots the
+// definition can bind) and raises OnCreate.
+void loadInto(TForm *form, const QString &text);
+template<typename T>
+std::unique_ptr<T, FormDeleter> loadFormOf(const QString &text)
+{
+    std::unique_ptr<T, FormDeleter> form(new T(nullptr));
+    loadInto(form.get(), text);
+    return form;
+}
+
+// Shows `window` and makes it the active window, so that focus changes and
+// keys behave as for a user; false when the platform did not activate it.
+bool showActive(QWidget *window);
 
 } // namespace TestSupport

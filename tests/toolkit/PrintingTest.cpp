@@ -1,0 +1,74 @@
+#include "tests/support/TestSupport.h"
+
+#include "toolkit/Dialogs.h"
+#include "toolkit/Printing.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrintingTest : public testing::Test
+{
+protected:
+    void SetUp() override { Dialogs::clearShown(); }
+    void TearDown() override
+    {
+        Printing::setPdfOutput(QString());
+        Printing::simulateNoPrinter(true);
+    }
+};
+
+} // namespace
+
+TEST_F(PrintingTest, ImageFitsThePageKeepingItsProportions)
+{
+    struct Row {
+        QSize image;
+        QRect page;
+        QRect placed;
+    };
+    const Row rows[] = {
+        {{800, 600}, {0, 0, 4000, 6000}, {0, 0, 4000, 3000}},     // wide image on a tall page
+        {{300, 900}, {0, 0, 4000, 6000}, {1000, 0, 2000, 6000}},  // tall image, centred across
+        {{100, 100}, {50, 50, 400, 200}, {150, 50, 200, 200}},
+        {{0, 0}, {0, 0, 400, 200}, {}},
+    };
+    for (const Row &r : rows)
+        EXPECT_EQ(Printing::placeOnPage(r.image, r.page), r.placed);
+}
+
+TEST_F(PrintingTest, FormImageGoesOnOnePage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("form.pdf"));
+    Printing::setPdfOutput(path);
+    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm { Width = 400 Height = 300
+      Panel1: TPanel { Left = 10 Top = 10 Width = 200 Height = 100 Caption = "Print me" Color = clAqua }
+    })"));
+    form->Print();
+    EXPECT_TRUE(Dialogs::shown().isEmpty());
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_GT(pdf.size(), 2000);
+    const QString text = QString::fromLatin1(pdf);
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 1);
+    EXPECT_GE(text.count(QRegularExpression(QStringLiteral("/Subtype\\s*/Image"))), 1);
+}
+
+TEST_F(PrintingTest, NoPrinterIsAClearMessage)
+{
+    Printing::simulateNoPrinter(true);
+    auto form = TestSupport::loadForm(QStringLiteral("Form1: TForm { Width = 100 Height = 100 }"));
+    EXPECT_FALSE(Printing::printImage(form.get()));
+    ASSERT_EQ(Dialogs::shown().size(), 1);
+    EXPECT_EQ(Dialogs::shown().at(0).type, Dialogs::MsgType::mtError);
+    EXPECT_EQ(Dialogs::shown().at(0).text, Printing::noPrinterMessage());
+}

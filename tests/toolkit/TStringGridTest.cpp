@@ -1,0 +1,136 @@
+#include "tests/support/TestSupport.h"
+
+#include "toolkit/TStringGrid.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class GridForm : public TForm
+{
+    Q_OBJECT
+
+public:
+    using TForm::TForm;
+    int clicks = 0;
+    int dblClicks = 0;
+
+public slots:
+    void Grid1Click(QObject *) { ++clicks; }
+    void Grid1DblClick(QObject *) { ++dblClicks; }
+};
+
+class TStringGridTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = TestSupport::loadFormOf<GridForm>(QStringLiteral(R"(Form1: GridForm {
+          Grid1: TStringGrid { Left = 0 Top = 0 Width = 400 Height = 200 ColCount = 3 RowCount = 5
+                               FixedRows = 1 FixedCols = 0 DefaultRowHeight = 17
+                               Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRowSelect]
+                               OnClick = Grid1Click OnDblClick = Grid1DblClick }
+        })"));
+        grid = form->findChild<TStringGrid *>(QStringLiteral("Grid1"));
+        ASSERT_TRUE(grid);
+    }
+    QString shown(int viewRow, int viewCol) const
+    {
+        return grid->model()->index(viewRow, viewCol).data().toString();
+    }
+    QPoint cellCentre(int col, int row) const { return grid->CellRect(col, row).center(); }
+
+    std::unique_ptr<GridForm, TestSupport::FormDeleter> form;
+    TStringGrid *grid = nullptr;
+};
+
+} // namespace
+
+TEST_F(TStringGridTest, FixedRowIsRowZeroAndTheHeader)
+{
+    grid->SetCell(0, 0, QStringLiteral("Date"));
+    grid->SetCell(1, 1, QStringLiteral("Monday"));
+    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Date"));
+    EXPECT_EQ(shown(0, 1), QStringLiteral("Monday"));
+    EXPECT_EQ(grid->model()->rowCount(), 4);
+    EXPECT_TRUE(grid->horizontalHeader()->isVisibleTo(grid));
+    EXPECT_FALSE(grid->verticalHeader()->isVisibleTo(grid));
+    EXPECT_EQ(grid->RowTexts(1), (QStringList{QString(), QStringLiteral("Monday"), QString()}));
+}
+
+TEST_F(TStringGridTest, CellsBeyondTheRowCountAreKeptButNotShown)
+{
+    grid->SetCell(0, 10, QStringLiteral("far"));
+    EXPECT_EQ(grid->Cell(0, 10), QStringLiteral("far"));
+    EXPECT_EQ(grid->model()->rowCount(), 4);
+    grid->SetRowCount(11);
+    EXPECT_EQ(shown(9, 0), QStringLiteral("far"));
+
+    // No rows: one empty row stays, the far cells are kept.
+    grid->SetCell(2, 0, QStringLiteral("head"));
+    grid->SetRowCount(0);
+    EXPECT_EQ(grid->RowCount(), 1);
+    EXPECT_EQ(grid->FixedRows(), 0);
+    EXPECT_EQ(grid->model()->rowCount(), 1);
+    EXPECT_EQ(grid->Cell(2, 0), QString());
+    EXPECT_EQ(grid->Cell(0, 10), QStringLiteral("far"));
+}
+
+TEST_F(TStringGridTest, RowAndColCountFromTheFixedRow)
+{
+    EXPECT_EQ(grid->Row(), 1);   // the first row below the header is current
+    EXPECT_EQ(grid->Col(), 0);
+    grid->SetRow(3);
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+    for (int row : {0, 5, -1, 99})
+        grid->SetRow(row);   // the header and rows past the end are no rows to go to
+    EXPECT_EQ(grid->Row(), 3);
+    grid->SetCol(2);
+    EXPECT_EQ(grid->Col(), 2);
+
+    // The whole row is selected.
+    const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
+    EXPECT_EQ(selected.size(), 3);
+    for (const QModelIndex &i : selected)
+        EXPECT_EQ(i.row(), 2);
+
+    // Fewer rows keep a current row, moved into range.
+    grid->SetRow(4);
+    grid->SetRowCount(3);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 3);
+    grid->SetRowCount(8);
+    EXPECT_EQ(grid->Row(), 2);
+}
+
+TEST_F(TStringGridTest, ClicksFromTheMouseAndKeys)
+{
+    ASSERT_TRUE(TestSupport::showActive(form.get()));
+    form->clicks = 0;
+    QWidget *vp = grid->viewport();
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cellCentre(1, 3));
+    EXPECT_EQ(grid->Row(), 3);
+    EXPECT_EQ(form->clicks, 1);
+    QTest::mouseClick(vp, Qt::LeftButton, {}, cellCentre(1, 3));   // same cell
+    EXPECT_EQ(form->clicks, 2);
+    QTest::mouseClick(vp, Qt::RightButton, {}, cellCentre(1, 2));
+    EXPECT_EQ(form->clicks, 2);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(form->clicks, 3);
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, cellCentre(0, 2));
+    EXPECT_EQ(form->dblClicks, 1);
+    EXPECT_EQ(grid->Row(), 2);
+    // Changing the row count by code raises no click.
+    const int before = form->clicks;
+    grid->SetRowCount(3);
+    grid->ClearCells();
+    EXPECT_EQ(form->clicks, before);
+}
+
+#include "TStringGridTest.moc"

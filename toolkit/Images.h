@@ -1,0 +1,13 @@
+#pragma once
+
+// Loading the pictures that forms name (glyphs, images) from a file or a
+// resource path.
+
+#include <QImage>
+#include <QString>
+
+namespace Images {
+// Throws std::invalid_argument naming the file when it cannot be read as an
+// image, so that a form definition that names it reports where.
+QImage load(const QString &name);
+}

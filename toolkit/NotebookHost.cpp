@@ -1,0 +1,265 @@
+#include "toolkit/NotebookHost.h"
+
+#include "toolkit/NotebookPage.h"
+
+#include <QChildEvent>
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
+
+// The row of tabs; with a number of tabs per row every tab takes an equal
+// share of the row's width.
+class PageTabBar : public QTabBar
+{
+public:
+    using QTabBar::QTabBar;
+    int perRow = 0;
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize s = QTabBar::tabSizeHint(index);
+        if (perRow > 0)
+            s.setWidth(std::max(1, width() / perRow));
+        return s;
+    }
+};
+
+namespace {
+// The page area lies this far inside the frame below the tabs.
+constexpr int kPageInset = 4;
+} // namespace
+
+NotebookHost::NotebookHost(QObject *owner)
+    : QWidget(nullptr)
+    , Control(this, owner)
+    , m_tabBar(new PageTabBar(this))
+{
+    setFocusable(false);
+    resize(289, 193);
+    m_tabBar->setFocusPolicy(Qt::NoFocus);
+    m_tabBar->setDrawBase(false);
+    m_tabBar->setExpanding(false);
+    addInputWidget(m_tabBar);
+    connect(m_tabBar, &QTabBar::currentChanged, this, [this](int index) {
+        if (!m_syncing && !isLoading())
+            userChange(index);
+    });
+    boundsChanged();
+}
+
+NotebookHost::~NotebookHost() = default;
+
+QTabBar *NotebookHost::tabBar() const
+{
+    return m_tabBar;
+}
+
+int NotebookHost::pageCount() const
+{
+    return int(m_pages.size());
+}
+
+NotebookPage *NotebookHost::page(int index) const
+{
+    return index >= 0 && index < m_pages.size() ? m_pages.at(index).data() : nullptr;
+}
+
+int NotebookHost::indexOf(const NotebookPage *page) const
+{
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (m_pages.at(i) == page)
+            return i;
+    }
+    return -1;
+}
+
+void NotebookHost::setActiveIndex(int index)
+{
+    // While loading the pages may not all exist yet; loaded() checks.
+    if (!isLoading())
+        index = index >= 0 && index < pageCount() ? index : -1;
+    if (index == m_active)
+        return;
+    m_active = index;
+    syncTabs();
+    showActive();
+}
+
+void NotebookHost::selectNext(bool forward)
+{
+    const int n = pageCount();
+    if (n == 0)
+        return;
+    const int start = m_active >= 0 ? m_active : (forward ? n - 1 : 0);
+    for (int k = 1; k <= n; ++k) {
+        const int i = ((start + (forward ? k : -k)) % n + n) % n;
+        if (page(i)->TabVisible()) {
+            if (i != m_active)
+                userChange(i);
+            return;
+        }
+    }
+}
+
+void NotebookHost::userChange(int index)
+{
+    if (index == m_active || index < 0 || index >= pageCount())
+        return;
+    QPointer<QWidget> self(this);
+    if (!allowChange(index)) {
+        if (self)
+            syncTabs();
+        return;
+    }
+    if (!self)
+        return;
+    setActiveIndex(index);
+    changed();
+}
+
+bool NotebookHost::allowChange(int)
+{
+    return true;
+}
+
+void NotebookHost::changed() {}
+
+void NotebookHost::setTabsPerRow(int count)
+{
+    m_tabBar->perRow = std::max(0, count);
+    boundsChanged();
+}
+
+QRect NotebookHost::clientRect() const
+{
+    const int tabs = m_tabBar->height();
+    return QRect(0, tabs, width(), height() - tabs).adjusted(kPageInset, kPageInset, -kPageInset, -kPageInset);
+}
+
+void NotebookHost::addPage(NotebookPage *page)
+{
+    if (indexOf(page) >= 0)
+        return;
+    m_pages.append(page);
+    if (m_active < 0 && !isLoading())
+        m_active = pageCount() - 1;
+    pagesChanged();
+    layoutPages();
+}
+
+void NotebookHost::removePage(NotebookPage *page)
+{
+    const int index = indexOf(page);
+    if (index < 0)
+        return;
+    m_pages.removeAt(index);
+    if (index < m_active || (index == m_active && m_active == pageCount()))
+        --m_active;
+    pagesChanged();
+}
+
+void NotebookHost::movePage(NotebookPage *page, int index)
+{
+    const int from = indexOf(page);
+    if (from < 0)
+        return;
+    const int to = std::clamp(index, 0, pageCount() - 1);
+    if (from == to)
+        return;
+    NotebookPage *active = this->page(m_active);
+    m_pages.move(from, to);
+    m_active = indexOf(active);
+    pagesChanged();
+}
+
+void NotebookHost::pagesChanged()
+{
+    syncTabs();
+    showActive();
+}
+
+void NotebookHost::prune()
+{
+    for (int i = pageCount() - 1; i >= 0; --i) {
+        if (m_pages.at(i))
+            continue;
+        m_pages.removeAt(i);
+        if (i < m_active || (i == m_active && m_active == pageCount()))
+            --m_active;
+    }
+}
+
+void NotebookHost::syncTabs()
+{
+    ++m_syncing;
+    while (m_tabBar->count() > pageCount())
+        m_tabBar->removeTab(m_tabBar->count() - 1);
+    while (m_tabBar->count() < pageCount())
+        m_tabBar->addTab(QString());
+    for (int i = 0; i < pageCount(); ++i) {
+        NotebookPage *p = page(i);
+        m_tabBar->setTabText(i, p ? p->Caption() : QString());
+        m_tabBar->setTabVisible(i, p && p->TabVisible());
+    }
+    if (m_active >= 0 && m_active < pageCount() && page(m_active)->TabVisible())
+        m_tabBar->setCurrentIndex(m_active);
+    --m_syncing;
+}
+
+void NotebookHost::showActive()
+{
+    for (int i = 0; i < pageCount(); ++i) {
+        if (NotebookPage *p = page(i))
+            p->setVisible(i == m_active && p->TabVisible());
+    }
+}
+
+void NotebookHost::layoutPages()
+{
+    const QRect r = clientRect();
+    for (int i = 0; i < pageCount(); ++i) {
+        if (NotebookPage *p = page(i))
+            p->SetBounds(r.left(), r.top(), r.width(), r.height());
+    }
+}
+
+void NotebookHost::boundsChanged()
+{
+    const int tabs = m_tabBar->sizeHint().height();
+    m_tabBar->setGeometry(0, 0, width(), tabs);
+    layoutPages();
+}
+
+void NotebookHost::loaded()
+{
+    if (m_active >= pageCount())
+        m_active = -1;
+    if (m_active < 0) {
+        for (int i = 0; i < pageCount() && m_active < 0; ++i) {
+            if (page(i)->TabVisible())
+                m_active = i;
+        }
+    }
+    Control::loaded();
+    boundsChanged();
+    pagesChanged();
+}
+
+void NotebookHost::childEvent(QChildEvent *event)
+{
+    QWidget::childEvent(event);
+    if (event->removed()) {
+        prune();
+        pagesChanged();
+    }
+}
+
+void NotebookHost::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.rect = QRect(0, m_tabBar->height(), width(), height() - m_tabBar->height());
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &p, this);
+}

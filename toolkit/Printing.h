@@ -1,0 +1,34 @@
+#pragma once
+
+// Printing the image of a form as it is shown: one page on the default
+// printer, the image scaled to fit the page with its proportions kept. With
+// no printer set up the user is told so in an error box. Tests send the page
+// to a PDF file instead of a printer.
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace Printing {
+
+// Prints `widget` as shown (its whole area, children included); false, after
+// an error box, when nothing could be printed.
+bool printImage(QWidget *widget);
+// Prints an image the same way.
+bool printImage(const QImage &image, const QString &jobName);
+
+// Where an image of `imageSize` stands on a page whose printable area is
+// `page`: as large as fits, proportions kept, centred across and at the top.
+QRect placeOnPage(const QSize &imageSize, const QRect &page);
+
+// The message shown when no printer is set up.
+QString noPrinterMessage();
+
+// Test hooks: a non-empty path sends every page to that PDF file instead of
+// the default printer; simulateNoPrinter pretends that no printer is set up.
+void setPdfOutput(const QString &path);
+void simulateNoPrinter(bool none);
+
+} // namespace Printing

@@ -1,0 +1,43 @@
+#include "toolkit/TFontDialog.h"
+
+#include "toolkit/Dialogs.h"
+
+#include <QApplication>
+#include <QFontDialog>
+#include <QWidget>
+
+namespace {
+
+TFontDialog::Responder &responder()
+{
+    static TFontDialog::Responder r;
+    return r;
+}
+
+} // namespace
+
+TFontDialog::TFontDialog(QObject *owner)
+    : QObject(nullptr)
+    , Component(this, owner)
+    , m_font(new TFont(this))
+{
+}
+
+void TFontDialog::setResponder(Responder r)
+{
+    responder() = std::move(r);
+}
+
+bool TFontDialog::Execute()
+{
+    if (responder())
+        return responder()(*this);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return false;
+    QWidget *parent = Dialogs::ownerWindow(owner());
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, m_font->toQFont(), parent);
+    if (ok)
+        m_font->assignFrom(chosen);
+    return ok;
+}

@@ -1,0 +1,6 @@
+#include "toolkit/TTabPage.h"
+
+TTabPage::TTabPage(QObject *owner)
+    : NotebookPage(owner)
+{
+}
