@@ -300,8 +300,13 @@ void Control::SetBounds(int left, int top, int width, int height)
     const QRect wanted(left, top, std::max(0, width), std::max(0, height));
     if (m_widget->geometry() == wanted)
         return;
+    const bool resized = m_widget->size() != wanted.size();
     m_widget->setGeometry(wanted);
     boundsChanged();
+    // A hidden widget hears of its new size only when shown; its aligned
+    // children take their places now.
+    if (resized)
+        Realign();
     if (m_align != Tk::TAlign::alNone) {
         if (Control *p = from(m_widget->parentWidget()))
             p->Realign();

@@ -203,8 +203,11 @@ void TForm::SetBounds(int left, int top, int width, int height)
     const QRect wanted(left + ml, top + mt, std::max(0, width - mw), std::max(0, height - mh));
     if (geometry() == wanted)
         return;
+    const bool resized = size() != wanted.size();
     setGeometry(wanted);
     boundsChanged();
+    if (resized)
+        Realign();
 }
 
 void TForm::Show()
