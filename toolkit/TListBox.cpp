@@ -67,7 +67,6 @@ TListBox::TListBox(QObject *owner)
         if (m_programmatic == 0 && !isLoading())
             doClick();
     });
-    connect(this, &QListWidget::itemDoubleClicked, this, [this] { doDblClick(); });
 }
 
 int TListBox::defaultItemHeight() const

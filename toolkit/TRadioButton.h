@@ -1,7 +1,9 @@
 #pragma once
 
 // A radio button; the checked one among the radio buttons of one parent
-// excludes the others. OnClick is raised when the user checks it.
+// excludes the others (radio buttons inside other containers, such as the
+// buttons of a radio group, take no part). OnClick is raised when the user
+// checks it.
 
 #include "toolkit/Control.h"
 
@@ -27,7 +29,10 @@ public:
 
 protected:
     bool nativeClick() const override { return true; }
+    // A click checks the button; it never clears it.
+    void nextCheckState() override;
 
 private:
     Tk::TAlignment m_alignment = Tk::TAlignment::taRightJustify;
+    bool m_wasChecked = false;   // the state when the user pressed it
 };

@@ -1,11 +1,13 @@
 #include "toolkit/TRadioGroup.h"
 
+#include <QButtonGroup>
 #include <QEvent>
 #include <QRadioButton>
 
 TRadioGroup::TRadioGroup(QObject *owner)
     : QGroupBox(nullptr)
     , Control(this, owner)
+    , m_group(new QButtonGroup(this))
 {
     SetTabStop(true);
     setFocusable(false);
@@ -38,18 +40,20 @@ void TRadioGroup::SetItems(const QStringList &items)
 
 void TRadioGroup::SetItemIndex(int index)
 {
-    index = std::clamp(index, -1, int(m_items.size()) - 1);
+    // While loading, Items may come after ItemIndex; rebuild() checks it.
     if (isLoading() && m_items.isEmpty()) {
-        m_itemIndex = index;
+        m_itemIndex = std::max(-1, index);
         return;
     }
+    index = std::clamp(index, -1, int(m_items.size()) - 1);
     if (index == m_itemIndex)
         return;
     ++m_updating;
     if (m_itemIndex >= 0 && m_itemIndex < m_buttons.size()) {
-        m_buttons[m_itemIndex]->setAutoExclusive(false);
+        // An exclusive group keeps one button checked; let go for a moment.
+        m_group->setExclusive(false);
         m_buttons[m_itemIndex]->setChecked(false);
-        m_buttons[m_itemIndex]->setAutoExclusive(true);
+        m_group->setExclusive(true);
     }
     m_itemIndex = index;
     if (index >= 0 && index < m_buttons.size())
@@ -79,6 +83,9 @@ void TRadioGroup::rebuild()
     for (int i = 0; i < m_items.size(); ++i) {
         auto *b = new QRadioButton(m_items.at(i), this);
         b->setAttribute(Qt::WA_NoMousePropagation);
+        // A group of their own keeps these buttons apart from radio buttons
+        // elsewhere on the form.
+        m_group->addButton(b);
         m_buttons << b;
         connect(b, &QRadioButton::toggled, this, [this, i](bool on) { buttonToggled(i, on); });
     }

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QRect>
 
+class QButtonGroup;
 class QRadioButton;
 
 class TRadioGroup : public QGroupBox, public Control
@@ -55,5 +56,6 @@ private:
     int m_itemIndex = -1;
     int m_columns = 1;
     QList<QRadioButton *> m_buttons;
+    QButtonGroup *m_group;
     int m_updating = 0;
 };

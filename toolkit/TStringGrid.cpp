@@ -89,17 +89,20 @@ private:
     TStringGrid *m_grid;
 };
 
-namespace {
-
 // Writes every keystroke of the cell editor into the cell, as the grid's own
-// editor does.
+// editor does; the editor's keys and mouse events are the grid's.
 class GridDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit GridDelegate(TStringGrid *grid)
+        : QStyledItemDelegate(grid)
+        , m_grid(grid)
+    {
+    }
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        m_grid->addInputWidget(editor);
         if (auto *line = qobject_cast<QLineEdit *>(editor)) {
             line->setFrame(false);
             QPersistentModelIndex persistent(index);
@@ -111,9 +114,10 @@ public:
         }
         return editor;
     }
-};
 
-} // namespace
+private:
+    TStringGrid *m_grid;
+};
 
 TStringGrid::TStringGrid(QObject *owner)
     : QTableView(nullptr)

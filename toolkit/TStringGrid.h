@@ -94,6 +94,7 @@ protected:
 
 private:
     friend class GridModel;
+    friend class GridDelegate;
     // Rebuilds the view after the numbers of rows or columns changed,
     // keeping a current cell (moved into range) when there was one.
     void resetModel();

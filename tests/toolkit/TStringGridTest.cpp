@@ -2,6 +2,7 @@
 
 #include "toolkit/TStringGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTest>
@@ -19,9 +20,14 @@ public:
     int clicks = 0;
     int dblClicks = 0;
 
+    int keys = 0;
+    int exits = 0;
+
 public slots:
     void Grid1Click(QObject *) { ++clicks; }
     void Grid1DblClick(QObject *) { ++dblClicks; }
+    void pagelistKeyDown(QObject *, int &, Tk::TShiftState) { ++keys; }
+    void pagelistExit(QObject *) { ++exits; }
 };
 
 class TStringGridTest : public testing::Test
@@ -131,6 +137,30 @@ TEST_F(TStringGridTest, ClicksFromTheMouseAndKeys)
     grid->SetRowCount(3);
     grid->ClearCells();
     EXPECT_EQ(form->clicks, before);
+}
+
+TEST(TStringGrid, EditedCellsTypeIntoTheGrid)
+{
+    auto form = TestSupport::loadFormOf<GridForm>(QStringLiteral(R"(Form1: GridForm {
+      pagelist: TStringGrid { Left = 0 Top = 0 Width = 133 Height = 150 ColCount = 2 RowCount = 10
+                              FixedCols = 1 FixedRows = 0 ColWidths = (22, 90) DefaultRowHeight = 15
+                              Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing]
+                              OnKeyDown = pagelistKeyDown OnExit = pagelistExit }
+      Other: TEdit { Left = 200 Top = 0 }
+    })"));
+    auto *grid = form->findChild<TStringGrid *>(QStringLiteral("pagelist"));
+    ASSERT_TRUE(TestSupport::showActive(form.get()));
+    grid->setFocus();
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 0);
+    for (const QChar c : QStringLiteral("Contacts"))
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    EXPECT_EQ(grid->Cell(1, 0), QStringLiteral("Contacts"));
+    // Every key reached the grid's handler, those typed in the cell editor too.
+    EXPECT_EQ(form->keys, 8);
+    EXPECT_EQ(form->exits, 0);
+    form->findChild<QWidget *>(QStringLiteral("Other"))->setFocus();
+    EXPECT_EQ(form->exits, 1);
 }
 
 #include "TStringGridTest.moc"
