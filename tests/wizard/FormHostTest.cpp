@@ -258,6 +258,23 @@ TEST(FormHost, DestroyingTheOwnerFreesEveryHostedFormAfterTellingIt)
     EXPECT_TRUE(made[1].isNull());
 }
 
+TEST(FormHost, AFailingScreenBecomesAMessageWhenTheVisitorMovesOn)
+{
+    auto form = hostForm(Wz::TFormCreate::fcOnDemandFree);
+    form->makeForm = []() -> TForm * { throw std::runtime_error("the screen could not be made"); };
+    TAssistent *w = form->wizard();
+    w->BtnChangeWizard()->SetShow(true);
+    w->BtnChangeWizard()->SetEnabled(true);
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Dialogs::clearShown();
+    QTest::mouseClick(w->ChangeButton(), Qt::LeftButton);
+    ASSERT_EQ(Dialogs::shown().size(), 1);
+    EXPECT_EQ(Dialogs::shown().first().text, QStringLiteral("the screen could not be made."));
+    EXPECT_EQ(w->Page(), 1);   // the page counter had moved
+    EXPECT_THROW(w->SetPage(3), std::runtime_error);
+}
+
 // A screen that moves the tour from its own double-click handler, so that
 // the page change frees that same screen while the handler runs.
 TEST(FormHost, ScreenFreedFromItsOwnHandlerGoesOnlyAfterTheHandler)
