@@ -124,10 +124,9 @@ void TForm::SetWindowState(Tk::TWindowState state)
 
 void TForm::fillParent()
 {
-    if (QWidget *p = parentWidget()) {
-        if (geometry() != p->rect())
-            setGeometry(p->rect());
-    }
+    // Through SetBounds, so that aligned controls follow also while hidden.
+    if (QWidget *p = parentWidget())
+        SetBounds(0, 0, p->width(), p->height());
 }
 
 QWidget *TForm::ActiveControl() const

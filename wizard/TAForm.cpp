@@ -56,6 +56,13 @@ void TAForm::release()
     Component::free(form);
 }
 
+void TAForm::boundsChanged()
+{
+    TABox::boundsChanged();
+    if (m_hosted && m_hosted->Parent() == this && m_hosted->WindowState() == Tk::TWindowState::wsMaximized)
+        m_hosted->SetBounds(0, 0, width(), height());
+}
+
 void TAForm::loaded()
 {
     TABox::loaded();

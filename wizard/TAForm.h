@@ -27,6 +27,10 @@ public:
     void loaded() override;
     void beforeDestruction() override;
 
+protected:
+    // The hosted form follows the host's size at once, also while hidden.
+    void boundsChanged() override;
+
 private:
     // Obtains, keeps or releases the form for physical page `page`.
     void handleForm(int page);

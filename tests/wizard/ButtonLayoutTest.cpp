@@ -2,6 +2,7 @@
 // buttons stand, the default button and the glyphs.
 
 #include "tests/wizard/WizardTestForm.h"
+#include "toolkit/Colors.h"
 
 #include <gtest/gtest.h>
 
@@ -299,4 +300,49 @@ TEST(ButtonLayout, ClicksAndKeysReachTheWizard)
     w->setFocus();
     QTest::keyClick(w, Qt::Key_Return);
     EXPECT_EQ(w->Page(), 3);
+}
+
+TEST(ButtonLayout, SeparatorLinesAboveTheStrip)
+{
+    auto form = load(TourWizard);
+    TAssistent *w = form->wizard();
+    const int y = 548 - 25 - 9;
+    const QColor face = Colors::toQColor(form->Color());
+    QImage image = w->grab().toImage();
+    for (int x : {0, 400, 794}) {
+        EXPECT_EQ(image.pixelColor(x, y), Colors::toQColor(Tk::TColor::clBtnShadow)) << x;
+        EXPECT_EQ(image.pixelColor(x, y + 1), Colors::toQColor(Tk::TColor::clBtnHighlight)) << x;
+        EXPECT_EQ(image.pixelColor(x, y - 1), face) << x;
+    }
+    w->SetSeperator(false);
+    image = w->grab().toImage();
+    EXPECT_EQ(image.pixelColor(400, y), face);
+    EXPECT_EQ(image.pixelColor(400, y + 1), face);
+}
+
+TEST(ButtonLayout, PageChangeFocusesTheFirstTabStopOfThePage)
+{
+    const QString text = QString(TourWizard).replace(
+        QStringLiteral("OnCancelClick = Assistent1CancelClick"),
+        QStringLiteral("Pic: TAImage { %1 } Choice: TAJumpRadioBtn { %2 } Box: TABox { %3 Edit1: TEdit { } }")
+            .arg(WizardTest::table(15, {2}), WizardTest::table(15, {3}), WizardTest::table(15, {2})));
+    auto form = load(text);
+    TAssistent *w = form->wizard();
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    w->SetPage(2);
+    EXPECT_EQ(QApplication::focusWidget(), form->findComponent(u"Edit1"));
+    w->SetPage(3);
+    EXPECT_EQ(QApplication::focusWidget(), form->findComponent(u"Choice"));
+    w->SetPage(4);
+    EXPECT_EQ(QApplication::focusWidget(), w->ChangeButton());
+}
+
+TEST(ButtonLayout, WizardMustBeOwnedByAForm)
+{
+    TPanel panel(nullptr);
+    EXPECT_THROW(TAssistent{&panel}, std::invalid_argument);
+    TAssistent loose(nullptr);
+    loose.SetPage(1);
+    EXPECT_EQ(loose.Page(), 1);
 }

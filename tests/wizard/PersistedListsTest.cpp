@@ -141,6 +141,7 @@ TEST(PersistedLists, BadStoredValuesAreRefusedWithFileLineAndColumn)
         {"negative count", QStringLiteral("BLDialog.Num = -1"), "-1"},
         {"huge count", QStringLiteral("BLDialog.Num = 2000000000"), "2000000000"},
         {"form size of three integers", QStringLiteral("FormSize = <01000000 02000000 03000000>"), "12 bytes"},
+        {"missing glyph", QStringLiteral("BtnNext.Glyph = \":/forms/glyphs/none.png\""), "none.png"},
     };
     for (const auto &row : rows) {
         auto form = std::make_unique<TForm>(nullptr);

@@ -43,6 +43,8 @@ public:
     bool cancelAnswer = true;
     // Runs when an element's OnClick handler ElementClick is called.
     std::function<void()> onElementClick;
+    // Told of every form a host frees, beside the record in `freed`.
+    std::function<void(QObject *host, TForm *form)> freeing;
     // Makes the form a host asks for.
     std::function<TForm *()> makeForm;
 
@@ -86,7 +88,12 @@ public slots:
         ++getFormCalls;
         return makeForm ? makeForm() : nullptr;
     }
-    void AFormFreeForm(QObject *host, TForm *form) { freed.push_back({host, form, form->parentWidget()}); }
+    void AFormFreeForm(QObject *host, TForm *form)
+    {
+        freed.push_back({host, form, form->parentWidget()});
+        if (freeing)
+            freeing(host, form);
+    }
 };
 
 namespace WizardTest {
