@@ -130,6 +130,8 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
         break;
     }
     case QEvent::KeyPress: {
+        if (c->keyAlreadySeen(e))
+            break;
         auto *ke = static_cast<QKeyEvent *>(e);
         if (c->hasHandler("OnKeyDown")) {
             int key = Keys::virtualKey(ke->key());
@@ -646,9 +648,14 @@ void Control::addInputWidget(QWidget *w)
 {
     if (!w || m_inputWidgets.contains(w))
         return;
+    m_inputWidgets.removeIf([](const QPointer<QWidget> &p) { return p.isNull(); });
     m_inputWidgets << w;
     w->setAttribute(Qt::WA_NoMousePropagation);
     ControlEvents::instance().watch(w, this);
+    // Inner widgets can go before the control (a cell editor, the text box
+    // of a combo box whose style changed); their address must not stay known.
+    QObject::connect(w, &QObject::destroyed, &ControlEvents::instance(),
+                     [w] { ControlEvents::instance().forget(w); });
 }
 
 bool Control::dialogKey(int)

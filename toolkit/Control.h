@@ -154,6 +154,9 @@ protected:
     // Events of the widget that the shared event handling sees first.
     virtual bool nativeClick() const { return false; }
     virtual bool nativeDblClick() const { return false; }
+    // True for a key event the control already turned into its key events
+    // and now passes on to an inner widget (a grid starting its cell editor).
+    virtual bool keyAlreadySeen(const QEvent *) const { return false; }
     // Widgets inside the control that receive its mouse events (viewports).
     void addInputWidget(QWidget *w);
     // Called after the bounds changed (moved or resized), for any reason.

@@ -461,3 +461,14 @@ bool TStringGrid::viewportEvent(QEvent *event)
         doClick();
     return result;
 }
+
+bool TStringGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // A key that opens the cell editor is handed on to it; the grid has
+    // already raised its key events for that key.
+    const QEvent *outer = m_forwardedKey;
+    m_forwardedKey = event && event->type() == QEvent::KeyPress ? event : outer;
+    const bool result = QTableView::edit(index, trigger, event);
+    m_forwardedKey = outer;
+    return result;
+}

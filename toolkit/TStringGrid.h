@@ -91,6 +91,8 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     bool viewportEvent(QEvent *event) override;
     bool nativeClick() const override { return true; }
+    bool keyAlreadySeen(const QEvent *event) const override { return event && event == m_forwardedKey; }
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
 
 private:
     friend class GridModel;
@@ -104,6 +106,7 @@ private:
     static quint64 key(int col, int row) { return (quint64(quint32(row)) << 32) | quint32(col); }
 
     GridModel *m_model;
+    const QEvent *m_forwardedKey = nullptr;
     QHash<quint64, QString> m_cells;
     QHash<int, int> m_colWidths;
     int m_colCount = 5;

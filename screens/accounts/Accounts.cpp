@@ -1,0 +1,7 @@
+#include "screens/accounts/Accounts.h"
+
+#include "toolkit/ClassRegistry.h"
+
+void Accounts::registerClasses()
+{
+}

@@ -1,0 +1,7 @@
+#include "screens/marketing/Marketing.h"
+
+#include "toolkit/ClassRegistry.h"
+
+void Marketing::registerClasses()
+{
+}

@@ -1,0 +1,7 @@
+#include "screens/supervisor/Supervisor.h"
+
+#include "toolkit/ClassRegistry.h"
+
+void Supervisor::registerClasses()
+{
+}
