@@ -1,0 +1,62 @@
+#include "tour/ScreenForm.h"
+
+#include "toolkit/Printing.h"
+#include "toolkit/TLabel.h"
+#include "tour/Unit1.h"
+#include "wizard/TAssistent.h"
+
+TScreenForm::TScreenForm(QObject *owner)
+    : TForm(owner)
+{
+}
+
+void TScreenForm::showMessage(const TLabel *label, Dialogs::MsgType type) const
+{
+    if (label)
+        Dialogs::MessageDlg(label->Caption(), type, Dialogs::MsgButton::mbOK);
+}
+
+bool TScreenForm::confirm(const TLabel *label) const
+{
+    if (!label)
+        return false;
+    return Dialogs::MessageDlg(label->Caption(), Dialogs::MsgType::mtConfirmation,
+                               Dialogs::MsgButton::mbOK | Dialogs::MsgButton::mbCancel)
+        == Dialogs::mrOk;
+}
+
+void TScreenForm::moveTour(int page)
+{
+    SetEnabled(false);
+    if (Form1 && Form1->Assistent1)
+        Form1->Assistent1->SetPage(page);
+}
+
+void TScreenForm::Print1Click(QObject *)
+{
+    Printing::printImage(this);
+}
+
+void TScreenForm::Print2Click(QObject *Sender)
+{
+    Print1Click(Sender);
+}
+
+void TScreenForm::Language1Click(QObject *)
+{
+}
+
+void TScreenForm::Language2Click(QObject *)
+{
+}
+
+void TScreenForm::FormPaint(QObject *)
+{
+    if (!busy() && !Enabled())
+        SetEnabled(true);
+}
+
+void TScreenForm::FormActivate(QObject *)
+{
+    SetCursor(Tk::TCursor::crDefault);
+}
