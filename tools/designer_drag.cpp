@@ -1,7 +1,8 @@
 // Drives the user-defined screens designer in a real window: adds an
 // "Account number" field to the first page, drags it with the mouse (press,
 // move, release), then drags the handle's bottom-right square to resize it,
-// and writes a screenshot before, during and after each step as
+// then shows every toolbar button, a label and a date field, and writes a
+// screenshot before, during and after each step as
 // drag-N-<step>.png into the folder given (default "designer-drag").
 // Run under a display, e.g.:
 //     xvfb-run -a -s "-screen 0 1024x768x24" build/tools/designer_drag /tmp/drag
@@ -129,6 +130,24 @@ int main(int argc, char *argv[])
     QTest::mouseRelease(handle, Qt::LeftButton, {}, corner + QPoint(60, 30));
     ok = expect("resized", field->BoundsRect(), QRect(163, 110, 121 + 60 - 3, 25 + 30 - 3)) && ok;
     shoot("resized");
+
+    // Every toolbar entry, a text label and a date field with its calendar
+    // button and must box, for a look at the glyphs and the items.
+    fm->FormClick(fm);
+    fm->Fieldlist2->setCurrentIndex(-1);
+    for (int entry = 0; entry < fm->Buttonlist->Count(); ++entry) {
+        fm->Buttonlist->setCurrentIndex(entry);
+        emit fm->Buttonlist->activated(entry);
+        fm->Addbtn->click();
+    }
+    fm->Fieldlist2->setCurrentIndex(17);
+    emit fm->Fieldlist2->activated(17);
+    fm->Addbtn->click();
+    fm->Fieldlist2->setCurrentIndex(0);
+    emit fm->Fieldlist2->activated(0);
+    fm->Edit1->SetText(QStringLiteral("Customer since"));
+    fm->Addbtn->click();
+    shoot("everything");
 
     Component::free(Form1);
     Form1 = nullptr;
