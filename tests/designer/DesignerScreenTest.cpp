@@ -38,10 +38,7 @@ public:
             return r.buttons.testFlag(Dialogs::MsgButton::mbCancel) ? int(Dialogs::mrCancel) : int(Dialogs::mrOk);
         });
     }
-    ~CancelEveryBox()
-    {
-        Dialogs::setResponder([](const Dialogs::Request &) { return int(Dialogs::mrOk); });
-    }
+    ~CancelEveryBox() { TestSupport::restoreResponder(); }
 };
 
 class DesignerScreenTest : public TourFixture
