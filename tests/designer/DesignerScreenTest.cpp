@@ -24,6 +24,7 @@
 #include "toolkit/TStringGrid.h"
 #include "toolkit/TTabSheet.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -171,7 +172,14 @@ TEST_F(DesignerScreenTest, LeavingTheGridAppliesTheNames)
 {
     ASSERT_TRUE(TestSupport::showActive(Form1));
     fm->pagelist->SetFocus();
-    fm->pagelist->SetCell(1, 3, "Sales");
+    fm->pagelist->SetRow(3);
+    fm->pagelist->SetCol(1);
+    // Typing opens the cell editor; every key applies the names typed so
+    // far, and leaving the grid applies the last of them.
+    QTest::keyClick(fm->pagelist, 'S');
+    ASSERT_NE(QApplication::focusWidget(), fm->pagelist);
+    QTest::keyClicks(QApplication::focusWidget(), "ales");
+    TestSupport::settle();
     fm->Edit1->SetFocus();
     TestSupport::settle();
     EXPECT_TRUE(fm->pageSheet(3)->TabVisible());
