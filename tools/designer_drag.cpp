@@ -13,14 +13,10 @@
 
 #include "designer/TStretchHandle.h"
 #include "designer/usrdef2.h"
-#include "screens/Screens.h"
-#include "toolkit/Application.h"
-#include "toolkit/Component.h"
-#include "toolkit/Dialogs.h"
 #include "toolkit/TButton.h"
 #include "toolkit/TComboBox.h"
 #include "toolkit/TEdit.h"
-#include "tour/Unit1.h"
+#include "tools/TourWindow.h"
 #include "wizard/TAssistent.h"
 
 #include <QApplication>
@@ -32,21 +28,12 @@
 
 namespace {
 
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-        Component::flushDeferred();
-        QTest::qWait(40);
-    }
-}
-
 QString g_dir;
 int g_shot = 0;
 
 void shoot(const char *step)
 {
-    settle();
+    TourWindow::settle();
     const QString file = QStringLiteral("%1/drag-%2-%3.png").arg(g_dir).arg(++g_shot).arg(QLatin1String(step));
     if (Form1->screen()->grabWindow(0).save(file))
         std::printf("%s\n", qPrintable(file));
@@ -72,23 +59,10 @@ int main(int argc, char *argv[])
     g_dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("designer-drag");
     QDir().mkpath(g_dir);
 
-    Application::initialize();
-    Screens::registerAll();
-    Dialogs::setResponder([](const Dialogs::Request &r) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
-        return int(Dialogs::mrOk);
-    });
-    QString error;
-    if (!TForm1::start(&error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!TourWindow::start())
         return 1;
-    }
-    if (!QTest::qWaitForWindowExposed(Form1)) {
-        std::fprintf(stderr, "the window did not appear; is there a display?\n");
-        return 1;
-    }
     Form1->Assistent1->SetPage(15);
-    settle();
+    TourWindow::settle();
     Tusrdef2fm *fm = nullptr;
     for (int i = 0; i < Form1->componentCount() && !fm; ++i)
         fm = qobject_cast<Tusrdef2fm *>(Form1->componentAt(i));
@@ -149,8 +123,6 @@ int main(int argc, char *argv[])
     fm->Addbtn->click();
     shoot("everything");
 
-    Component::free(Form1);
-    Form1 = nullptr;
-    settle();
+    TourWindow::stop();
     return ok ? 0 : 1;
 }
