@@ -488,6 +488,10 @@ TEST_F(DesignerScreenTest, DraggingAFieldMovesItAndItsCornerResizesIt)
     QTest::mouseMove(handle, corner + QPoint(20, 13));
     QTest::mouseRelease(handle, Qt::LeftButton, {}, corner + QPoint(20, 13));
     EXPECT_EQ(edit->BoundsRect(), QRect(58, 68, 138, 35));
+    // The arrow keys nudge the selected field by one pixel.
+    QTest::keyClick(handle, Qt::Key_Right);
+    QTest::keyClick(handle, Qt::Key_Up);
+    EXPECT_EQ(edit->BoundsRect(), QRect(59, 67, 138, 35));
     // A click on the free area of the form lets the handle go.
     fm->FormClick(fm);
     EXPECT_FALSE(handle->isVisible());
