@@ -257,7 +257,7 @@ void Tusrdef2fm::selectControl(QWidget *control)
 {
     StretchHandle1->SetLocked(false);
     StretchHandle1->AttachControl(control);
-    m_labelSelected = m_controlSelected = m_selectionOnPage = false;
+    m_labelSelected = false;
     m_controlSelected = true;
     m_selectedControl = control;
     m_selectionOnPage = onPage(control);
