@@ -89,6 +89,12 @@ int main(int argc, char *argv[])
         }
         shoot("tab clicked");
     }
+    // With the keyboard focus the selected tab shows a focus rectangle.
+    QApplication::setActiveWindow(Form1);
+    if (QTest::qWaitForWindowActive(Form1))
+        wizard->setFocus();
+    shoot(wizard->hasFocus() ? "focus on the tabs" : "the window did not take the focus");
+
     Form1->SetWindowState(Tk::TWindowState::wsNormal);
     Form1->SetBounds(40, 40, 520, 600);
     shoot("narrow window");
