@@ -179,6 +179,9 @@ void TAssistent::SetStyle(Wz::AssistentStyle style)
         m_tabRows = nullptr;
     }
     m_style = style;
+    // Leaving page 0 may have resized the form to the wizard pages' size.
+    if (style == Wz::AssistentStyle::asTabbed)
+        updateTabRows();
     LayoutButtons();
     Realign();
     update();
