@@ -5,7 +5,9 @@
 // history and an optional way list, six self-placed buttons, and the form's
 // caption and size following the page. The pages hold no controls: on every
 // page change the wizard calls SetNewPosition by name on every component of
-// its form, and page elements place, show or hide themselves.
+// its form, and page elements place, show or hide themselves. In the tabbed
+// style the buttons give way to rows of tabs, one per wizard page, along the
+// top edge; a click on a tab selects its page.
 
 #include "toolkit/Control.h"
 #include "toolkit/TForm.h"
