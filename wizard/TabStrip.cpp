@@ -127,11 +127,13 @@ QList<Paint> layoutStrip(const StripInput &in)
         for (int p = first; p < first + n; ++p) {
             if (p == first + n - 1)
                 pad += extra;
-            const Paint tab{Paint::Tab, {}, p, x, y, pad};
-            if (p == in.currentPage)
-                selected = Paint{Paint::SelectedTab, {}, p, x, y, pad};
-            else
+            Paint tab{Paint::Tab, {}, p, x, y, pad};
+            if (p == in.currentPage) {
+                tab.kind = Paint::SelectedTab;
+                selected = tab;
+            } else {
                 out << tab;
+            }
             x += widthOf(in.textWidths, p) + pad;
         }
         if (single) {
