@@ -18,7 +18,7 @@ namespace {
 Samples samples()
 {
     Samples s;
-    const char *const owner = "12212112211211212112";
+    const char *const owner = "12212112211212122112";
     const char *const customer = "11001101001101010101";
     const char *const next[] = {"01/02/1998", "06/10/1998", "05/06/1998", "10/10/1998", "03/01/1998",
                                 "08/04/1998", "03/06/1998", "12/12/1998", "11/12/1998", "11/11/1998",
@@ -142,7 +142,6 @@ TEST_F(AccountRowsTest, PositionTextSelectsTheRowAtOrBeforeIt)
         {"Dam", 2},      // between two keys
         {"heath", 3},    // letter case as the list is sorted
         {"C", 0},
-        {"\u00c9clair", 2},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.text);

