@@ -25,7 +25,7 @@ struct Contact {
 };
 
 const Contact Contacts[] = {
-    {{"12", "11", "1997"}, "10:34:12", "Elsa", "Phone", {"12", "11", "1997"}, nullptr, "Spoke to Mr Tarrant, who asked for the new price list"},
+    {{"12", "11", "1997"}, "10:34:12", "Elsa", "Phone", {"12", "11", "1997"}, nullptr, "Spoke to Mr Tarrant about the new price list"},
     {{"14", "12", "1997"}, "09:45:26", "Elsa", "Phone", {"14", "12", "1997"}, nullptr, "Christmas orders are looking good"},
     {{"14", "12", "1997"}, "10:34:12", "Tobin", "Letter", {"18", "12", "1997"}, nullptr, "Keeping up Christmas sales letter"},
     {{"18", "12", "1997"}, "15:14:02", "Elsa", "Phone", {}, ".", "Christmas sales success"},
