@@ -75,6 +75,8 @@ QString Monkey::drag(QWidget *w)
 {
     const QPoint from = randomPoint(w);
     const QPoint to = from + QPoint(int(m_random() % 81) - 40, int(m_random() % 81) - 40);
+    const QString className = QString::fromLatin1(w->metaObject()->className());
+    const QString name = w->objectName();
     QPointer<QWidget> guard(w);
     QTest::mousePress(w, Qt::LeftButton, {}, from);
     for (int i = 1; i <= 4 && guard; ++i)
@@ -82,7 +84,7 @@ QString Monkey::drag(QWidget *w)
     if (guard)
         QTest::mouseRelease(w, Qt::LeftButton, {}, to);
     return QStringLiteral("drag %1 (%2) from %3,%4")
-        .arg(QString::fromLatin1(w->metaObject()->className()), w->objectName())
+        .arg(className, name)
         .arg(from.x())
         .arg(from.y());
 }
@@ -98,8 +100,10 @@ QString Monkey::key()
     QWidget *target = QApplication::focusWidget();
     if (!target || target->window() != m_window)
         target = m_window;
+    // The key may free its target (a button that leaves the page).
+    const QString what = QStringLiteral("key %1 to %2").arg(int(k)).arg(target->objectName());
     QTest::keyClick(target, k, mods);
-    return QStringLiteral("key %1 to %2").arg(int(k)).arg(target->objectName());
+    return what;
 }
 
 QString Monkey::type()
@@ -119,9 +123,19 @@ QString Monkey::type()
 
 QString Monkey::pickFromPopup()
 {
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    if (!menu)
-        return QString();
+    QWidget *popup = QApplication::activePopupWidget();
+    auto *menu = qobject_cast<QMenu *>(popup);
+    if (!menu) {
+        // Another pop-up, such as a combo box's drop-down list: move in it,
+        // take its line or close it, as a user does with the keyboard.
+        const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return, Qt::Key_Escape};
+        const Qt::Key k = keys[m_random() % 4];
+        QWidget *target = popup->focusWidget() ? popup->focusWidget() : popup;
+        QTest::keyClick(target, k);
+        if (QApplication::activePopupWidget() == popup && (k == Qt::Key_Return || k == Qt::Key_Escape))
+            popup->close();
+        return QStringLiteral("key %1 in pop-up %2").arg(int(k)).arg(QString::fromLatin1(popup->metaObject()->className()));
+    }
     QList<QAction *> actions;
     for (QAction *a : menu->actions()) {
         if (a->isEnabled() && a->isVisible() && !a->isSeparator())
