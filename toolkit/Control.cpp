@@ -53,6 +53,9 @@ private:
     QHash<QObject *, Control *> m_inputs;
     // Set while a control takes the focus back after refusing to be left.
     bool m_refusing = false;
+    // The pop-up request being handed to its own widget before the enclosing
+    // controls' menus are tried.
+    const QEvent *m_contextMenuResent = nullptr;
 };
 
 namespace {
@@ -159,13 +162,37 @@ bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
         }
         break;
     }
-    case QEvent::ContextMenu:
+    case QEvent::ContextMenu: {
+        auto *ce = static_cast<QContextMenuEvent *>(e);
         if (TPopupMenu *menu = c->PopupMenu()) {
-            auto *ce = static_cast<QContextMenuEvent *>(e);
             menu->Popup(ce->globalPos().x(), ce->globalPos().y());
             return true;
         }
-        break;
+        if (e == m_contextMenuResent)
+            break;
+        // A control without a menu of its own lets its widget answer first (an
+        // edit box has its own menu). When the widget leaves the request
+        // unanswered, the menu of the nearest enclosing control that has one
+        // opens, so that a right-click anywhere on a form shows the form's menu.
+        QPointer<QWidget> guard(w);
+        const QEvent *outer = m_contextMenuResent;
+        m_contextMenuResent = e;
+        e->accept();
+        QCoreApplication::sendEvent(watched, e);
+        m_contextMenuResent = outer;
+        if (e->isAccepted() || !guard)
+            return true;
+        for (QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
+            Control *pc = Control::from(p);
+            if (pc && pc->PopupMenu()) {
+                pc->PopupMenu()->Popup(ce->globalPos().x(), ce->globalPos().y());
+                return true;
+            }
+            if (p->isWindow())
+                break;
+        }
+        return true;
+    }
     case QEvent::ToolTip:
         if (watched == w || c->m_inputWidgets.contains(from)) {
             auto *he = static_cast<QHelpEvent *>(e);
