@@ -293,6 +293,18 @@ void TStringGrid::applyOptions()
     setGridStyle(Qt::SolidLine);
 }
 
+void TStringGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    // The fixed row and column are cells of the grid and are written in the
+    // grid's font; the headers that draw them do not always follow the
+    // grid's inherited font by themselves.
+    if (event->type() == QEvent::FontChange) {
+        horizontalHeader()->setFont(font());
+        verticalHeader()->setFont(font());
+    }
+}
+
 void TStringGrid::relayout()
 {
     const int line = m_gridLineWidth > 0 ? m_gridLineWidth : 0;

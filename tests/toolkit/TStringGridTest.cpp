@@ -164,3 +164,28 @@ TEST(TStringGrid, EditedCellsTypeIntoTheGrid)
 }
 
 #include "TStringGridTest.moc"
+
+TEST(TStringGrid, FixedRowIsWrittenInTheGridsFont)
+{
+    // The grid stands in a group box and takes the form's font through it.
+    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm { Width = 300 Height = 200
+      Font.Name = "System" Font.Height = -13
+      Box: TGroupBox { Left = 0 Top = 0 Width = 280 Height = 180
+        Grid1: TStringGrid { Left = 8 Top = 16 Width = 260 Height = 150 ColCount = 2 RowCount = 3
+                             FixedRows = 1 FixedCols = 1 }
+      }
+    })"));
+    auto *grid = form->findChild<TStringGrid *>(QStringLiteral("Grid1"));
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->font().pixelSize(), 13);
+    EXPECT_TRUE(grid->font().bold());
+    EXPECT_EQ(grid->horizontalHeader()->font(), grid->font());
+    EXPECT_EQ(grid->verticalHeader()->font(), grid->font());
+
+    // A later change of the form's font reaches the fixed cells too.
+    QFont larger = form->font();
+    larger.setPixelSize(20);
+    form->setFont(larger);
+    EXPECT_EQ(grid->font().pixelSize(), 20);
+    EXPECT_EQ(grid->horizontalHeader()->font().pixelSize(), 20);
+}
