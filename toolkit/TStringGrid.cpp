@@ -3,9 +3,12 @@
 #include "toolkit/Colors.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyledItemDelegate>
 
 // Shows the grid's non-fixed cells; the fixed row and column are the headers.
@@ -89,6 +92,25 @@ private:
     TStringGrid *m_grid;
 };
 
+// Draws the fixed cells' texts as near to the cell's edge as the other
+// cells' (2 pixels) instead of the style's wider header margin, which leaves
+// too little height for a line of text in a row of the usual 17 pixels.
+class GridHeaderStyle : public QProxyStyle
+{
+public:
+    // Based on a style of the application's kind, which the proxy owns.
+    GridHeaderStyle()
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
+    {
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_HeaderMargin)
+            return 2;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 // Writes every keystroke of the cell editor into the cell, as the grid's own
 // editor does; the editor's keys and mouse events are the grid's.
 class GridDelegate : public QStyledItemDelegate
@@ -141,6 +163,11 @@ TStringGrid::TStringGrid(QObject *owner)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Owned by the grid; the headers, created before it, go before it.
+    auto *headerStyle = new GridHeaderStyle;
+    headerStyle->setParent(this);
+    horizontalHeader()->setStyle(headerStyle);
+    verticalHeader()->setStyle(headerStyle);
     // The selection stays visible while the grid does not have the focus.
     QPalette pal = palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QStyleOptionHeader>
 #include <QItemSelectionModel>
 #include <QTest>
 
@@ -181,6 +182,14 @@ TEST(TStringGrid, FixedRowIsWrittenInTheGridsFont)
     EXPECT_TRUE(grid->font().bold());
     EXPECT_EQ(grid->horizontalHeader()->font(), grid->font());
     EXPECT_EQ(grid->verticalHeader()->font(), grid->font());
+
+    // A line of that font fits into a fixed cell of the usual row height.
+    QStyleOptionHeader option;
+    option.initFrom(grid->horizontalHeader());
+    option.rect = QRect(0, 0, 100, 17);
+    const QRect label = grid->horizontalHeader()->style()->subElementRect(QStyle::SE_HeaderLabel, &option,
+                                                                          grid->horizontalHeader());
+    EXPECT_GE(label.height() + 2, QFontMetrics(grid->font()).height());
 
     // A later change of the form's font reaches the fixed cells too.
     QFont larger = form->font();
