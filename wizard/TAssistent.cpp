@@ -13,6 +13,7 @@
 #include "wizard/TPageList.h"
 #include "wizard/TabStrip.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -489,6 +490,15 @@ void TAssistent::ButtonClick(QObject *sender)
 
 void TAssistent::keyPressEvent(QKeyEvent *event)
 {
+    // The arrow keys turn the pages only while the wizard itself has the
+    // focus. A key that a control inside it left unused (a list or a grid at
+    // its first column) also arrives here, and must not turn the page away
+    // from under that control.
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus && focus != this && isAncestorOf(focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
     const int vk = Keys::virtualKey(event->key());
     if (vk == Keys::VK_LEFT && m_page > 1) {
         guarded([&] { SetPage(m_page - 1); });

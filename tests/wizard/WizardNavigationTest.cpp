@@ -5,6 +5,8 @@
 #include "tests/wizard/WizardTestForm.h"
 #include "wizard/CaptionFormat.h"
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -339,6 +341,33 @@ TEST(WizardNavigation, ArrowKeysStepThroughThePages)
     EXPECT_EQ(w->History()->values(), QList<int>({1}));
     QTest::keyClick(w, Qt::Key_Right);
     EXPECT_EQ(w->Page(), 2);
+}
+
+TEST(WizardNavigation, ArrowKeysOfAControlInsideStayWithIt)
+{
+    auto form = WizardTest::load(WizardTest::wizardForm(3, 2, {}, QStringLiteral(R"(
+      List1: TListBox { Left = 10 Top = 10 Width = 120 Height = 80 Items = ("a", "b") }
+      Edit1: TEdit { Left = 10 Top = 100 Width = 120 Height = 21 })")));
+    TAssistent *w = form->wizard();
+    ASSERT_TRUE(TestSupport::showActive(form.get()));
+    for (const char *name : {"List1", "Edit1"}) {
+        SCOPED_TRACE(name);
+        auto *control = form->findChild<QWidget *>(QLatin1String(name));
+        ASSERT_TRUE(control);
+        control->setFocus();
+        ASSERT_TRUE(control->hasFocus());
+        // At the first line or the start of the text the control has no use
+        // for the key; the page stays all the same.
+        QTest::keyClick(control, Qt::Key_Left);
+        QTest::keyClick(control, Qt::Key_Right);
+        QTest::keyClick(control, Qt::Key_Left);
+        EXPECT_EQ(w->Page(), 2);
+        EXPECT_TRUE(control->isVisible());
+    }
+    // With the focus on the wizard the arrow keys turn the pages again.
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Left);
+    EXPECT_EQ(w->Page(), 1);
 }
 
 TEST(WizardNavigation, StoredHistoryEnablesBack)
