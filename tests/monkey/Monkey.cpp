@@ -100,9 +100,14 @@ QString Monkey::key()
     QWidget *target = QApplication::focusWidget();
     if (!target || target->window() != m_window)
         target = m_window;
-    // The key may free its target (a button that leaves the page).
+    // The key may free its target (a button that leaves the page, or Enter
+    // on a screen reaching the wizard's default button); the release then
+    // goes to no widget.
     const QString what = QStringLiteral("key %1 to %2").arg(int(k)).arg(target->objectName());
-    QTest::keyClick(target, k, mods);
+    QPointer<QWidget> guard(target);
+    QTest::keyPress(target, k, mods);
+    if (guard)
+        QTest::keyRelease(target, k, mods);
     return what;
 }
 
