@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 namespace {
 
@@ -135,10 +136,10 @@ QImage campaignResults()
     p.setFont(f);
     p.setPen(Qt::black);
     p.drawText(QRect(12, 28, 300, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Responses by activity  (453 accounts, 3 activities)"));
+               QStringLiteral("Responses by activity  (623 responses, 3 activities)"));
 
     const QRect plot(58, 60, 380, 270);
-    axesAndGrid(p, plot, 200, 25);
+    axesAndGrid(p, plot, 100, 10);
     const QStringList responses = {QStringLiteral("No interest"), QStringLiteral("Considering"),
                                    QStringLiteral("Purchasing"), QStringLiteral("Positive")};
     const QList<QColor> colors = {QColor(0xC0, 0x30, 0x30), QColor(0xE0, 0xB0, 0x20), QColor(0x30, 0x90, 0x40),
@@ -149,7 +150,7 @@ QImage campaignResults()
     const int groupWidth = plot.width() / 3;
     for (int g = 0; g < 3; ++g) {
         for (int r = 0; r < 4; ++r) {
-            const int h = values[g][r] * plot.height() / 200;
+            const int h = values[g][r] * plot.height() / 100;
             const QRect bar(plot.left() + g * groupWidth + 18 + r * 22, plot.bottom() - h, 16, h);
             bar3d(p, bar, colors[r]);
         }
@@ -187,7 +188,8 @@ QImage userCallsGraph()
     const QRect plot(58, 56, 400, 280);
     axesAndGrid(p, plot, 50, 10);
     const int days = 23;
-    const double calls[days] = {31, 34, 29, 37, 33, 30, 36, 39, 35, 28, 32, 38, 41, 36, 33, 30, 35, 40, 37, 34, 29, 36, 38};
+    // October's 726 calls, as the calls-by-month screen gives them.
+    const double calls[days] = {27, 31, 27, 34, 30, 28, 33, 36, 32, 26, 29, 35, 38, 33, 30, 28, 32, 37, 34, 31, 27, 33, 35};
     const double responses[days] = {11, 13, 9, 15, 12, 10, 14, 16, 13, 9, 12, 15, 17, 14, 12, 11, 13, 16, 15, 12, 10, 14, 15};
     const int step = plot.width() / days;
     for (int i = 0; i < days; ++i) {
@@ -223,7 +225,10 @@ QImage userCallsGraph()
            {QColor(0x50, 0x80, 0xC8), QColor(0xC0, 0x20, 0x20)}, QStringLiteral("October 1997"));
     p.setFont(f);
     p.drawText(QRect(476, 130, 120, 60), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Total calls  794\nResponses    299\nAverage      34.5"));
+               QStringLiteral("Total calls  %1\nResponses    %2\nAverage      %3")
+                   .arg(std::accumulate(std::begin(calls), std::end(calls), 0.0))
+                   .arg(std::accumulate(std::begin(responses), std::end(responses), 0.0))
+                   .arg(std::accumulate(std::begin(calls), std::end(calls), 0.0) / days, 0, 'f', 1));
     const QStringList options = {QStringLiteral("Daily"), QStringLiteral("Weekly"), QStringLiteral("Print"), QStringLiteral("Close")};
     for (int i = 0; i < options.size(); ++i)
         button(p, QRect(484, 214 + i * 32, 96, 25), options[i]);
