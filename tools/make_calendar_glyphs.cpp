@@ -26,19 +26,21 @@ void arrow(QPainter &p, bool right)
 
 void paperClip(QPainter &p)
 {
-    QPainterPath clip;
-    clip.moveTo(10, 4);
-    clip.lineTo(10, 11);
-    clip.arcTo(QRectF(6, 9, 4, 4), 0, -180);
-    clip.lineTo(6, 3);
-    clip.arcTo(QRectF(6, 1, 6, 4), 180, -180);
-    clip.lineTo(12, 12);
-    clip.arcTo(QRectF(4, 9, 8, 6), 0, -180);
-    clip.lineTo(4, 5);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(48, 48, 64), 1.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(clip);
+    // A wire clip drawn pixel by pixel: an outer loop, an inner loop and the
+    // bend between them at the top.
+    static const char *const rows[] = {
+        "................", ".......###......", "......#...#.....", "......#...#.....",
+        "....#.#.#.#.....", "....#.#.#.#.....", "....#.#.#.#.....", "....#.#.#.#.....",
+        "....#.#.#.#.....", "....#.#.#.#.....", "....#.#.#.#.....", "....#..#..#.....",
+        "....#.....#.....", "....#.....#.....", ".....#####......", "................",
+    };
+    p.setPen(QColor(48, 48, 72));
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            if (rows[y][x] == '#')
+                p.drawPoint(x, y);
+        }
+    }
 }
 
 } // namespace
