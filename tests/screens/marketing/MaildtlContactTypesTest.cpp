@@ -64,8 +64,10 @@ TEST(MaildtlContactTypes, MaskedDateFitsTheDateMask)
         const char *text;
     };
     const QDate date(2026, 3, 7);
+    // Only the format's length decides the year's digits, as for the mask:
+    // "d/M/yyyy" has 8 characters.
     const Row rows[] = {
-        {"dd/MM/yyyy", '/', "07/03/2026"}, {"d/M/yyyy", '/', "07/03/2026"}, {"M/d/yy", '/', "03/07/2026"},
+        {"dd/MM/yyyy", '/', "07/03/2026"}, {"d/M/yyyy", '/', "07/03/26"}, {"M/d/yy", '/', "03/07/2026"},
         {"MM/dd/yy", '/', "03/07/26"},     {"yyyy-MM-dd", '-', "2026-03-07"}, {"yy/MM/dd", '/', "26/03/07"},
         {"dd.MM.yy", '.', "07.03.26"},     {"", '/', "07/03/2026"},
     };
