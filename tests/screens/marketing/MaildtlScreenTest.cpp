@@ -121,9 +121,11 @@ TEST_F(MaildtlScreen, IncludeAndExcludeMoveTypesAndFlags)
     EXPECT_EQ(items(available), QStringList({"Primary contact", "Managing Director", "Supervisor"}));
     EXPECT_EQ(flagOf("Manager"), 1);
 
-    // A double click on an available type includes it too, at the end.
-    const QRect supervisor = available->ItemRect(2);
-    QTest::mouseDClick(available->viewport(), Qt::LeftButton, {}, supervisor.center());
+    // A double click on an available type includes it too, at the end; its
+    // first click selects the line.
+    const QPoint supervisor = available->ItemRect(2).center();
+    QTest::mouseClick(available->viewport(), Qt::LeftButton, {}, supervisor);
+    QTest::mouseDClick(available->viewport(), Qt::LeftButton, {}, supervisor);
     EXPECT_EQ(items(chosen), QStringList({"Manager", "Supervisor"}));
     EXPECT_EQ(flagOf("Supervisor"), 1);
 
@@ -133,8 +135,9 @@ TEST_F(MaildtlScreen, IncludeAndExcludeMoveTypesAndFlags)
     EXPECT_EQ(items(available), QStringList({"Primary contact", "Managing Director", "Manager"}));
     EXPECT_EQ(flagOf("Manager"), 0);
 
-    const QRect chosenLine = chosen->ItemRect(0);
-    QTest::mouseDClick(chosen->viewport(), Qt::LeftButton, {}, chosenLine.center());
+    const QPoint chosenLine = chosen->ItemRect(0).center();
+    QTest::mouseClick(chosen->viewport(), Qt::LeftButton, {}, chosenLine);
+    QTest::mouseDClick(chosen->viewport(), Qt::LeftButton, {}, chosenLine);
     EXPECT_TRUE(items(chosen).isEmpty());
     EXPECT_EQ(flagOf("Supervisor"), 0);
     EXPECT_TRUE(Dialogs::shown().isEmpty());
