@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
 // Shows the grid's non-fixed cells; the fixed row and column are the headers.
@@ -119,6 +121,36 @@ private:
     TStringGrid *m_grid;
 };
 
+// The fixed row and column: the section's face as the style draws it, the
+// text as the grid draws its cells, over the whole height of the row, so
+// that a font as tall as the row is not cut by the style's margins.
+class GridHeader : public QHeaderView
+{
+public:
+    GridHeader(Qt::Orientation orientation, QWidget *parent)
+        : QHeaderView(orientation, parent)
+    {
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        if (!rect.isValid())
+            return;
+        QStyleOptionHeader opt;
+        initStyleOption(&opt);
+        opt.rect = rect;
+        opt.section = logicalIndex;
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
+        const QString text = model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
+        painter->save();
+        painter->setFont(font());
+        painter->setPen(opt.palette.color(QPalette::ButtonText));
+        painter->drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+};
+
 TStringGrid::TStringGrid(QObject *owner)
     : QTableView(nullptr)
     , Control(this, owner)
@@ -131,6 +163,8 @@ TStringGrid::TStringGrid(QObject *owner)
     setItemDelegate(new GridDelegate(this));
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new GridHeader(Qt::Vertical, this));
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
@@ -147,11 +181,27 @@ TStringGrid::TStringGrid(QObject *owner)
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
     addInputWidget(viewport());
+    applyHeaderFont();
     applyOptions();
     relayout();
 }
 
 TStringGrid::~TStringGrid() = default;
+
+void TStringGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyHeaderFont();
+}
+
+void TStringGrid::applyHeaderFont()
+{
+    // Fixed cells are drawn in the grid's own font. Given explicitly, since a
+    // header font of the platform would otherwise win over the inherited one.
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setFont(font());
+}
 
 void TStringGrid::SetColCount(int count)
 {
