@@ -9,6 +9,8 @@
 #include "toolkit/TRadioGroup.h"
 #include "toolkit/TStringGrid.h"
 
+#include <algorithm>
+
 namespace {
 enum Column { DateCol, DayCol, CallsCol, NoteCol };
 }

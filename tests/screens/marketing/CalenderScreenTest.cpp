@@ -49,6 +49,9 @@ TEST_F(CalenderScreen, ListsTheWeekdaysFromToday)
     EXPECT_EQ(grid->RowTexts(0), QStringList({"Date", "Day", "Planned calls", "Note"}));
     EXPECT_EQ(grid->RowCount(), 401);
     EXPECT_EQ(grid->Row(), 1);
+    // The "Go to" list offers the jumps in the order the arithmetic counts them.
+    EXPECT_EQ(calendar->GotoDate->Items(), CalendarDates::jumpCaptions());
+    EXPECT_EQ(calendar->GotoDate->ItemIndex(), 0);
     const QList<QDate> days = CalendarDates::weekdaysFrom(today);
     // Rows 401 to 500 are written too, though the grid does not show them.
     for (int row = 1; row <= 500; ++row) {
