@@ -3,12 +3,11 @@
 #include "toolkit/Colors.h"
 
 #include <QAbstractTableModel>
-#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QProxyStyle>
-#include <QStyleFactory>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
 // Shows the grid's non-fixed cells; the fixed row and column are the headers.
@@ -92,25 +91,6 @@ private:
     TStringGrid *m_grid;
 };
 
-// Draws the fixed cells' texts as near to the cell's edge as the other
-// cells' (2 pixels) instead of the style's wider header margin, which leaves
-// too little height for a line of text in a row of the usual 17 pixels.
-class GridHeaderStyle : public QProxyStyle
-{
-public:
-    // Based on a style of the application's kind, which the proxy owns.
-    GridHeaderStyle()
-        : QProxyStyle(QStyleFactory::create(QApplication::style()->name()))
-    {
-    }
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
-    {
-        if (metric == PM_HeaderMargin)
-            return 2;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
 // Writes every keystroke of the cell editor into the cell, as the grid's own
 // editor does; the editor's keys and mouse events are the grid's.
 class GridDelegate : public QStyledItemDelegate
@@ -141,6 +121,36 @@ private:
     TStringGrid *m_grid;
 };
 
+// The fixed row and column: the section's face as the style draws it, the
+// text as the grid draws its cells, over the whole height of the row, so
+// that a font as tall as the row is not cut by the style's margins.
+class GridHeader : public QHeaderView
+{
+public:
+    GridHeader(Qt::Orientation orientation, QWidget *parent)
+        : QHeaderView(orientation, parent)
+    {
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        if (!rect.isValid())
+            return;
+        QStyleOptionHeader opt;
+        initStyleOption(&opt);
+        opt.rect = rect;
+        opt.section = logicalIndex;
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, painter, this);
+        const QString text = model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString() : QString();
+        painter->save();
+        painter->setFont(font());
+        painter->setPen(opt.palette.color(QPalette::ButtonText));
+        painter->drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter->restore();
+    }
+};
+
 TStringGrid::TStringGrid(QObject *owner)
     : QTableView(nullptr)
     , Control(this, owner)
@@ -153,6 +163,8 @@ TStringGrid::TStringGrid(QObject *owner)
     setItemDelegate(new GridDelegate(this));
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new GridHeader(Qt::Vertical, this));
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
@@ -163,22 +175,33 @@ TStringGrid::TStringGrid(QObject *owner)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Owned by the grid; the headers, created before it, go before it.
-    auto *headerStyle = new GridHeaderStyle;
-    headerStyle->setParent(this);
-    horizontalHeader()->setStyle(headerStyle);
-    verticalHeader()->setStyle(headerStyle);
     // The selection stays visible while the grid does not have the focus.
     QPalette pal = palette();
     pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
     pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(pal);
     addInputWidget(viewport());
+    applyHeaderFont();
     applyOptions();
     relayout();
 }
 
 TStringGrid::~TStringGrid() = default;
+
+void TStringGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyHeaderFont();
+}
+
+void TStringGrid::applyHeaderFont()
+{
+    // Fixed cells are drawn in the grid's own font. Given explicitly, since a
+    // header font of the platform would otherwise win over the inherited one.
+    horizontalHeader()->setFont(font());
+    verticalHeader()->setFont(font());
+}
 
 void TStringGrid::SetColCount(int count)
 {
@@ -318,18 +341,6 @@ void TStringGrid::applyOptions()
     setShowGrid(m_gridLineWidth > 0
                 && (m_options.testFlag(Tk::TGridOption::goVertLine) || m_options.testFlag(Tk::TGridOption::goHorzLine)));
     setGridStyle(Qt::SolidLine);
-}
-
-void TStringGrid::changeEvent(QEvent *event)
-{
-    QTableView::changeEvent(event);
-    // The fixed row and column are cells of the grid and are written in the
-    // grid's font; the headers that draw them do not always follow the
-    // grid's inherited font by themselves.
-    if (event->type() == QEvent::FontChange) {
-        horizontalHeader()->setFont(font());
-        verticalHeader()->setFont(font());
-    }
 }
 
 void TStringGrid::relayout()

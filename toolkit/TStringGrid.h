@@ -89,6 +89,7 @@ public:
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool nativeClick() const override { return true; }
@@ -103,6 +104,7 @@ private:
     void resetModel();
     void relayout();
     void applyOptions();
+    void applyHeaderFont();
     QModelIndex modelIndex(int col, int row) const;
     static quint64 key(int col, int row) { return (quint64(quint32(row)) << 32) | quint32(col); }
 

@@ -69,6 +69,27 @@ TEST_F(TStringGridTest, FixedRowIsRowZeroAndTheHeader)
     EXPECT_EQ(grid->RowTexts(1), (QStringList{QString(), QStringLiteral("Monday"), QString()}));
 }
 
+TEST(TStringGrid, FixedCellsUseTheGridsFont)
+{
+    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm {
+      Font.Name = "Times New Roman"
+      Font.Height = -19
+      Grid1: TStringGrid { Width = 300 Height = 100 }
+    })"));
+    auto *grid = form->findChild<TStringGrid *>(QStringLiteral("Grid1"));
+    ASSERT_TRUE(grid);
+    // The font comes from the form; a header font of the platform must not
+    // take its place in the fixed row or column.
+    const auto same = [](const QFont &a, const QFont &b) {
+        return a.family() == b.family() && a.pixelSize() == b.pixelSize() && a.weight() == b.weight();
+    };
+    EXPECT_EQ(grid->font().pixelSize(), 19);
+    EXPECT_TRUE(same(grid->horizontalHeader()->font(), grid->font()));
+    EXPECT_TRUE(same(grid->verticalHeader()->font(), grid->font()));
+    grid->Font()->SetHeight(-15);
+    EXPECT_EQ(grid->horizontalHeader()->font().pixelSize(), 15);
+}
+
 TEST_F(TStringGridTest, CellsBeyondTheRowCountAreKeptButNotShown)
 {
     grid->SetCell(0, 10, QStringLiteral("far"));
