@@ -91,7 +91,6 @@ protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     bool nativeClick() const override { return true; }
     bool keyAlreadySeen(const QEvent *event) const override { return event && event == m_forwardedKey; }
     bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;

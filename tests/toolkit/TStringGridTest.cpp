@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QStyleOptionHeader>
 #include <QItemSelectionModel>
 #include <QTest>
 
@@ -67,27 +66,6 @@ TEST_F(TStringGridTest, FixedRowIsRowZeroAndTheHeader)
     EXPECT_TRUE(grid->horizontalHeader()->isVisibleTo(grid));
     EXPECT_FALSE(grid->verticalHeader()->isVisibleTo(grid));
     EXPECT_EQ(grid->RowTexts(1), (QStringList{QString(), QStringLiteral("Monday"), QString()}));
-}
-
-TEST(TStringGrid, FixedCellsUseTheGridsFont)
-{
-    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm {
-      Font.Name = "Times New Roman"
-      Font.Height = -19
-      Grid1: TStringGrid { Width = 300 Height = 100 }
-    })"));
-    auto *grid = form->findChild<TStringGrid *>(QStringLiteral("Grid1"));
-    ASSERT_TRUE(grid);
-    // The font comes from the form; a header font of the platform must not
-    // take its place in the fixed row or column.
-    const auto same = [](const QFont &a, const QFont &b) {
-        return a.family() == b.family() && a.pixelSize() == b.pixelSize() && a.weight() == b.weight();
-    };
-    EXPECT_EQ(grid->font().pixelSize(), 19);
-    EXPECT_TRUE(same(grid->horizontalHeader()->font(), grid->font()));
-    EXPECT_TRUE(same(grid->verticalHeader()->font(), grid->font()));
-    grid->Font()->SetHeight(-15);
-    EXPECT_EQ(grid->horizontalHeader()->font().pixelSize(), 15);
 }
 
 TEST_F(TStringGridTest, CellsBeyondTheRowCountAreKeptButNotShown)
@@ -204,13 +182,11 @@ TEST(TStringGrid, FixedRowIsWrittenInTheGridsFont)
     EXPECT_EQ(grid->horizontalHeader()->font(), grid->font());
     EXPECT_EQ(grid->verticalHeader()->font(), grid->font());
 
-    // A line of that font fits into a fixed cell of the usual row height.
-    QStyleOptionHeader option;
-    option.initFrom(grid->horizontalHeader());
-    option.rect = QRect(0, 0, 100, 17);
-    const QRect label = grid->horizontalHeader()->style()->subElementRect(QStyle::SE_HeaderLabel, &option,
-                                                                          grid->horizontalHeader());
-    EXPECT_GE(label.height() + 2, QFontMetrics(grid->font()).height());
+    // The header draws its text itself, in the grid's font: a change of the
+    // grid's own font reaches it as well.
+    grid->Font()->SetHeight(-15);
+    EXPECT_EQ(grid->horizontalHeader()->font().pixelSize(), 15);
+    grid->SetParentFont(true);
 
     // A later change of the form's font reaches the fixed cells too.
     QFont larger = form->font();
