@@ -10,7 +10,9 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -116,10 +118,28 @@ void TForm::SetWindowState(Tk::TWindowState state)
     if (!isVisible())
         return;
     switch (state) {
-    case Tk::TWindowState::wsMaximized: showMaximized(); break;
+    case Tk::TWindowState::wsMaximized: maximize(); break;
     case Tk::TWindowState::wsMinimized: showMinimized(); break;
     case Tk::TWindowState::wsNormal: showNormal(); break;
     }
+}
+
+void TForm::maximize()
+{
+    showMaximized();
+    // A display without a window manager leaves the window at its size; the
+    // form then takes the screen's free area itself, as a maximised window.
+    QTimer::singleShot(250, this, [guard = QPointer<TForm>(this)] {
+        if (!guard || !guard->isVisible() || guard->m_windowState != Tk::TWindowState::wsMaximized)
+            return;
+        QScreen *s = guard->screen();
+        if (!s)
+            return;
+        const QRect avail = s->availableGeometry();
+        const QSize frame = guard->frameGeometry().size();
+        if (frame.width() < avail.width() && frame.height() < avail.height())
+            guard->setGeometry(avail);
+    });
 }
 
 void TForm::fillParent()
@@ -224,7 +244,7 @@ void TForm::Show()
         }
     }
     switch (m_windowState) {
-    case Tk::TWindowState::wsMaximized: showMaximized(); break;
+    case Tk::TWindowState::wsMaximized: maximize(); break;
     case Tk::TWindowState::wsMinimized: showMinimized(); break;
     case Tk::TWindowState::wsNormal: QWidget::show(); break;
     }

@@ -115,6 +115,8 @@ protected:
 private:
     void applyWindowFlags();
     void fillParent();
+    // Shows the window maximised, also where no window manager does it.
+    void maximize();
 
     QString m_caption;
     Tk::TFormBorderStyle m_borderStyle = Tk::TFormBorderStyle::bsSizeable;

@@ -48,6 +48,9 @@ inline bool start()
         std::fprintf(stderr, "the window did not appear; is there a display?\n");
         return false;
     }
+    // The main form maximises itself a moment after it shows.
+    QTest::qWait(400);
+    settle();
     return true;
 }
 
