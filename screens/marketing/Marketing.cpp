@@ -1,7 +1,13 @@
 #include "screens/marketing/Marketing.h"
 
+#include "screens/marketing/Query.h"
+#include "screens/marketing/Query2.h"
+#include "screens/marketing/scriptR1.h"
 #include "toolkit/ClassRegistry.h"
 
 void Marketing::registerClasses()
 {
+    ClassRegistry::instance().add<TQueryFm>();
+    ClassRegistry::instance().add<TQuery2Fm>();
+    ClassRegistry::instance().add<TScriptR1Fm>();
 }
