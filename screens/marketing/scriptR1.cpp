@@ -99,8 +99,10 @@ void TScriptR1Fm::Ans2Click(QObject *)
     const int current = Ans2->ItemIndex();
     if (current < 0 || Ans2->State(current) != Tk::TCheckBoxState::cbChecked)
         return;
+    // The list reports a new current line before it selects it, so the
+    // current line is spared by its index, not by its selection.
     for (int i = 0; i < Ans2->Count(); ++i) {
-        if (!Ans2->Selected(i))
+        if (i != current && !Ans2->Selected(i))
             Ans2->SetState(i, Tk::TCheckBoxState::cbUnchecked);
     }
 }
