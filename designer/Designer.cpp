@@ -2,6 +2,7 @@
 
 #include "designer/TCheckListBox.h"
 #include "designer/TStretchHandle.h"
+#include "designer/usrdef2.h"
 #include "toolkit/ClassRegistry.h"
 
 void Designer::registerClasses()
@@ -9,4 +10,5 @@ void Designer::registerClasses()
     ClassRegistry &r = ClassRegistry::instance();
     r.add<TCheckListBox>();
     r.add<TStretchHandle>();
+    r.add<Tusrdef2fm>();
 }

@@ -21,6 +21,8 @@ TForm *Application::mainForm()
 void Application::setMainForm(TForm *form)
 {
     theMainForm = form;
+    // A new main form begins a new run of the message loop.
+    terminated = false;
 }
 
 void Application::terminate()

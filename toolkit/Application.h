@@ -7,6 +7,7 @@ class TForm;
 
 namespace Application {
 TForm *mainForm();
+// Sets the main form; a run ended with terminate() may begin again.
 void setMainForm(TForm *form);
 // Ends the message loop; the program ends once the current handler returns.
 void terminate();

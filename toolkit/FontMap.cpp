@@ -26,7 +26,13 @@ int FontMap::pixelSize(int height)
 QFont FontMap::font(const QString &name, int height, Tk::TFontStyles style)
 {
     QFont f(family(name));
-    f.setPixelSize(pixelSize(height));
+    int px = pixelSize(height);
+    // The classic dialog face is a narrow bitmap font: its texts take the
+    // widths of the outline face one pixel in eleven smaller, so that
+    // captions and memo lines laid out for it keep to their places.
+    if (name.trimmed().compare(u"MS Sans Serif", Qt::CaseInsensitive) == 0)
+        px = qMax(1, qRound(px * 10.0 / 11.0));
+    f.setPixelSize(px);
     // The platform's "System" font is a bold face at every size.
     const bool system = name.trimmed().compare(u"System", Qt::CaseInsensitive) == 0;
     f.setBold(system || style.testFlag(Tk::TFontStyle::fsBold));

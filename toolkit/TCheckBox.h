@@ -32,6 +32,8 @@ public:
     void SetAlignment(Tk::TAlignment alignment);
 
 protected:
+    // The whole control takes the click, not only its text.
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
     bool nativeClick() const override { return true; }
 
 private:

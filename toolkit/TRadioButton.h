@@ -28,6 +28,8 @@ public:
     void SetAlignment(Tk::TAlignment alignment);
 
 protected:
+    // The whole control takes the click, not only its text.
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
     bool nativeClick() const override { return true; }
     // A click checks the button; it never clears it.
     void nextCheckState() override;

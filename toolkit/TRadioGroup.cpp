@@ -76,12 +76,26 @@ QRadioButton *TRadioGroup::Button(int index) const
     return index >= 0 && index < m_buttons.size() ? m_buttons[index] : nullptr;
 }
 
+namespace {
+
+// A line of the group: the whole line takes the click, not only its text.
+class GroupButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
+} // namespace
+
 void TRadioGroup::rebuild()
 {
     qDeleteAll(m_buttons);
     m_buttons.clear();
     for (int i = 0; i < m_items.size(); ++i) {
-        auto *b = new QRadioButton(m_items.at(i), this);
+        auto *b = new GroupButton(m_items.at(i), this);
         b->setAttribute(Qt::WA_NoMousePropagation);
         // A group of their own keeps these buttons apart from radio buttons
         // elsewhere on the form.

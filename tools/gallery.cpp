@@ -3,32 +3,14 @@
 // Run under a display, e.g.: xvfb-run -a -s "-screen 0 1024x768x24" build/tools/gallery
 // With --page N only that page is taken.
 
-#include "screens/Screens.h"
-#include "toolkit/Application.h"
-#include "toolkit/Component.h"
-#include "toolkit/Dialogs.h"
-#include "tour/Unit1.h"
+#include "tools/TourWindow.h"
 #include "wizard/TAssistent.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
-#include <QTest>
 
 #include <cstdio>
-
-namespace {
-
-void settle()
-{
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-        Component::flushDeferred();
-        QTest::qWait(40);
-    }
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -44,29 +26,14 @@ int main(int argc, char *argv[])
     }
     QDir().mkpath(dir);
 
-    Application::initialize();
-    Screens::registerAll();
-    // A box that opens while pages are visited is answered at once.
-    Dialogs::setResponder([](const Dialogs::Request &r) {
-        std::fprintf(stderr, "message: %s\n", qPrintable(r.text));
-        return int(Dialogs::mrOk);
-    });
-
-    QString error;
-    if (!TForm1::start(&error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    if (!TourWindow::start())
         return 1;
-    }
-    if (!QTest::qWaitForWindowExposed(Form1)) {
-        std::fprintf(stderr, "the window did not appear; is there a display?\n");
-        return 1;
-    }
     int failures = 0;
     for (int page = 0; page <= 15; ++page) {
         if (only >= 0 && page != only)
             continue;
         Form1->Assistent1->SetPage(page);
-        settle();
+        TourWindow::settle();
         const QPixmap shot = Form1->screen()->grabWindow(0);
         const QString file = QStringLiteral("%1/page-%2.png").arg(dir).arg(page, 2, 10, QLatin1Char('0'));
         if (!shot.save(file)) {
@@ -76,8 +43,6 @@ int main(int argc, char *argv[])
             std::printf("%s  %s\n", qPrintable(file), qPrintable(Form1->windowTitle()));
         }
     }
-    Component::free(Form1);
-    Form1 = nullptr;
-    Component::flushDeferred();
+    TourWindow::stop();
     return failures ? 1 : 0;
 }

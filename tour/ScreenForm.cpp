@@ -1,6 +1,5 @@
 #include "tour/ScreenForm.h"
 
-#include "toolkit/Printing.h"
 #include "toolkit/TLabel.h"
 #include "tour/Unit1.h"
 #include "wizard/TAssistent.h"
@@ -34,7 +33,7 @@ void TScreenForm::moveTour(int page)
 
 void TScreenForm::Print1Click(QObject *)
 {
-    Printing::printImage(this);
+    Print();
 }
 
 void TScreenForm::Print2Click(QObject *Sender)

@@ -11,8 +11,10 @@
 #include "wizard/TDesignButton.h"
 #include "wizard/TIntegerList.h"
 #include "wizard/TPageList.h"
+#include "wizard/TabStrip.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <stdexcept>
@@ -93,6 +95,8 @@ void TAssistent::SetNumPages(int n)
             m_pageNames << QStringLiteral("Page %1").arg(k);
         if (n < old && m_pageNames.size() > n + 1)
             m_pageNames.erase(m_pageNames.begin() + n + 1, m_pageNames.end());
+        if (m_tabWidths.size() > m_pageNames.size())
+            m_tabWidths.resize(m_pageNames.size());
         ElementProtocol::callAll(owner(), "SetNumApos(int)", n + 1);
         m_numPages = n;
         if (m_page != 0) {
@@ -134,6 +138,16 @@ void TAssistent::SetWayListEnabled(bool enabled)
     update();
 }
 
+void TAssistent::SetPageNames(const QStringList &names)
+{
+    m_pageNames = names;
+    m_tabWidths.clear();
+    if (m_style == Wz::AssistentStyle::asTabbed) {
+        updateTabRows();
+        update();
+    }
+}
+
 void TAssistent::SetShowPageNames(bool show)
 {
     m_showPageNames = show;
@@ -155,8 +169,19 @@ void TAssistent::SetCaptionDialog(const QString &caption)
 
 void TAssistent::SetStyle(Wz::AssistentStyle style)
 {
+    if (style == Wz::AssistentStyle::asTabbed) {
+        updateTabRows();
+        // Page 0 has no tab.
+        if (m_page == 0)
+            SetPage(1);
+    } else {
+        delete m_tabRows;
+        m_tabRows = nullptr;
+    }
     m_style = style;
-    updateTabRows();
+    // Leaving page 0 may have resized the form to the wizard pages' size.
+    if (style == Wz::AssistentStyle::asTabbed)
+        updateTabRows();
     LayoutButtons();
     Realign();
     update();
@@ -655,7 +680,178 @@ void TAssistent::paintEvent(QPaintEvent *)
         p.setPen(Colors::toQColor(Tk::TColor::clBtnHighlight));
         p.drawLine(0, y + 1, width() - 1, y + 1);
     } else if (m_style == Wz::AssistentStyle::asTabbed) {
-        paintTabStrip(p);
+        paintTabbed(p);
+    }
+}
+
+// ---- Tabbed style -----------------------------------------------------------
+
+namespace {
+
+const QColor Silver(0xC0, 0xC0, 0xC0);
+const QColor Grey(0x80, 0x80, 0x80);
+
+// A line through `points` that leaves out its very last pixel, as a pen
+// moved from point to point draws it.
+void lineThrough(QPainter &p, const QColor &color, std::initializer_list<QPoint> points)
+{
+    p.setPen(QPen(color, 1));
+    const QPoint *a = points.begin();
+    for (const QPoint *b = a + 1; b != points.end(); a = b, ++b) {
+        QPoint end = *b;
+        if (b + 1 == points.end()) {
+            const QPoint d = *b - *a;
+            if (d.isNull())
+                return;
+            end -= QPoint(d.x() > 0 ? 1 : d.x() < 0 ? -1 : 0, d.y() > 0 ? 1 : d.y() < 0 ? -1 : 0);
+        }
+        p.drawLine(*a, end);
+    }
+}
+
+} // namespace
+
+int TAssistent::tabRowHeight() const
+{
+    return fontMetrics().height() + m_tabSpaceY;
+}
+
+int TAssistent::TabAreaHeight() const
+{
+    if (m_style != Wz::AssistentStyle::asTabbed || !m_tabRows)
+        return 0;
+    return tabRowHeight() * m_tabRows->Count() + 2;
+}
+
+int TAssistent::tabWidth(int page) const
+{
+    return page >= 0 && page < m_tabWidths.size() ? m_tabWidths[page] : 0;
+}
+
+QList<int> TAssistent::stepTextWidths() const
+{
+    const QFontMetrics fm = fontMetrics();
+    QList<int> widths;
+    for (int step = 1; step <= m_numPages; ++step) {
+        const int page = PhysicalPage(step);
+        widths << (page >= 0 && page < m_pageNames.size() ? fm.horizontalAdvance(m_pageNames[page]) : 0);
+    }
+    return widths;
+}
+
+void TAssistent::updateTabRows()
+{
+    if (!m_tabRows)
+        m_tabRows = new TIntegerList(this);
+    if (m_numPages <= 0)
+        return;
+    const int before = TabAreaHeight();
+    m_tabRows->setValues(TabStrip::compute(stepTextWidths(), width() - 4, m_tabSpaceX));
+    if (TabAreaHeight() != before)
+        Realign();
+}
+
+void TAssistent::paintTabbed(QPainter &p)
+{
+    const int area = TabAreaHeight();
+    const int w = width();
+    const int h = height();
+    // The bevelled frame of the page area.
+    lineThrough(p, Qt::white, {{0, area}, {0, h - 2}});
+    lineThrough(p, Grey, {{1, h - 2}, {w - 2, h - 2}, {w - 2, area}});
+    lineThrough(p, Qt::black, {{0, h - 1}, {w - 1, h - 1}, {w - 1, area}});
+
+    TabStrip::StripInput in;
+    in.rows = m_tabRows ? m_tabRows->values() : QList<int>();
+    in.textWidths = stepTextWidths();
+    in.currentPage = m_page;
+    in.width = w;
+    in.rowHeight = tabRowHeight();
+    in.spaceX = m_tabSpaceX;
+    in.areaHeight = area;
+    for (const TabStrip::Paint &item : TabStrip::layoutStrip(in)) {
+        if (item.kind == TabStrip::Paint::Fill)
+            p.fillRect(item.rect, Silver);
+        else
+            paintTab(p, item.page, item.x, item.y, item.pad, item.kind == TabStrip::Paint::SelectedTab);
+    }
+}
+
+void TAssistent::paintTab(QPainter &p, int page, int x, int y, int pad, bool selected)
+{
+    const int physical = PhysicalPage(page);
+    const QString name = physical >= 0 && physical < m_pageNames.size() ? m_pageNames[physical] : QString();
+    const QFontMetrics fm = p.fontMetrics();
+    const int textWidth = fm.horizontalAdvance(name);
+    const int w = textWidth + pad;
+    const int h = tabRowHeight();
+    if (!selected) {
+        p.fillRect(TabStrip::span(x, y, x + w - 1, y + h - 1), Silver);
+        lineThrough(p, Qt::white, {{x, y + h - 1}, {x, y + 2}, {x + 2, y}, {x + w - 2, y}});
+        lineThrough(p, Qt::black, {{x + w - 2, y + 1}, {x + w - 1, y + 2}, {x + w - 1, y + h}});
+        lineThrough(p, Grey, {{x + w - 2, y + 2}, {x + w - 2, y + h}});
+    } else {
+        // Two pixels larger and open towards the page area.
+        p.fillRect(TabStrip::span(x - 2, y - 2, x + w + 1, y + h + 1), Silver);
+        lineThrough(p, Qt::white, {{0, y + h}, {x - 2, y + h}, {x - 2, y}, {x, y - 2}, {x + w - 1, y - 2}});
+        lineThrough(p, Qt::white, {{x + w, y + h}, {width() - 2, y + h}});
+        lineThrough(p, Qt::black, {{x + w, y - 1}, {x + w + 1, y}, {x + w + 1, y + h + 1}});
+        lineThrough(p, Grey, {{x + w, y}, {x + w, y + h + 1}});
+    }
+    const int textX = x + pad / 2;
+    const int textY = y + m_tabSpaceY / 2;
+    p.setPen(Qt::black);
+    p.drawText(textX, textY + fm.ascent(), name);
+    if (selected && hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        const QRect r = TabStrip::span(textX - 2, textY - 2, textX + textWidth + 2, fm.height() + textY + 2);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    if (physical >= 0) {
+        if (m_tabWidths.size() <= physical)
+            m_tabWidths.resize(physical + 1);
+        m_tabWidths[physical] = w;
+    }
+}
+
+void TAssistent::mousePressEvent(QMouseEvent *event)
+{
+    if (m_style == Wz::AssistentStyle::asTabbed && m_tabRows && event->button() == Qt::LeftButton) {
+        QList<int> stored;
+        for (int step = 1; step <= m_numPages; ++step)
+            stored << tabWidth(PhysicalPage(step));
+        const QPoint at = event->position().toPoint();
+        const int page = TabStrip::hitTest(m_tabRows->values(), stored, m_page, tabRowHeight(), at.x(), at.y());
+        if (page >= 1) {
+            guarded([&] { SetPage(page); });
+            event->accept();
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TAssistent::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    if (m_style == Wz::AssistentStyle::asTabbed)
+        update();
+}
+
+void TAssistent::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (m_style == Wz::AssistentStyle::asTabbed)
+        update();
+}
+
+void TAssistent::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Text widths and the row height follow the font.
+    if (event->type() == QEvent::FontChange && m_style == Wz::AssistentStyle::asTabbed) {
+        updateTabRows();
+        update();
     }
 }
 

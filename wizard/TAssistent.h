@@ -5,7 +5,9 @@
 // history and an optional way list, six self-placed buttons, and the form's
 // caption and size following the page. The pages hold no controls: on every
 // page change the wizard calls SetNewPosition by name on every component of
-// its form, and page elements place, show or hide themselves.
+// its form, and page elements place, show or hide themselves. In the tabbed
+// style the buttons give way to rows of tabs, one per wizard page, along the
+// top edge; a click on a tab selects its page.
 
 #include "toolkit/Control.h"
 #include "toolkit/TForm.h"
@@ -87,7 +89,9 @@ public:
     bool WayListEnabled() const { return m_wayListEnabled; }
     void SetWayListEnabled(bool enabled);
     QStringList PageNames() const { return m_pageNames; }
-    void SetPageNames(const QStringList &names) { m_pageNames = names; }
+    // Writing the names forgets the tabs' painted widths; in the tabbed style
+    // the rows are computed again for the new names.
+    void SetPageNames(const QStringList &names);
     bool ShowPageNames() const { return m_showPageNames; }
     void SetShowPageNames(bool show);
     QString CaptionWizard() const { return m_captionWizard; }
@@ -162,6 +166,17 @@ public:
     int WizardFormHeight() const { return m_wizardFormHeight; }
     int DialogFormWidth() const { return m_dialogFormWidth; }
     int DialogFormHeight() const { return m_dialogFormHeight; }
+    // The tab rows of the tabbed style (tabs per row, row 0 first); null in
+    // the other styles.
+    const TIntegerList *TabRows() const { return m_tabRows; }
+    // The height of the tab strip above the page area; 0 outside the tabbed
+    // style.
+    int TabAreaHeight() const;
+    // The height of one tab row: the font's text height plus TabSpaceY.
+    int tabRowHeight() const;
+    // The width the tab of physical page `page` had when last painted; 0
+    // before its first painting.
+    int tabWidth(int page) const;
     TForm *ownerForm() const { return m_ownerForm; }
 
     // Places the buttons for the current page (only once the first page
@@ -177,14 +192,14 @@ public:
     void defineProperties(Filer &filer) override;
 
 protected:
-    // Where the tabbed style draws its tab rows: the height of the strip
-    // above the page area, recomputing the rows, painting them.
-    virtual int TabAreaHeight() const { return 0; }
-    virtual void updateTabRows() {}
-    virtual void paintTabStrip(QPainter &) {}
-
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A left click on the tab strip selects the page of the tab under it.
+    void mousePressEvent(QMouseEvent *event) override;
+    // The selected tab shows a focus rectangle while the wizard has the focus.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
     // Moved or resized, by code or by its parent's layout.
     void boundsChanged() override;
 
@@ -193,6 +208,13 @@ private slots:
 
 private:
     void changePage(int page);
+    // Tabbed style: computes the rows (creating the list on first use) and
+    // realigns the page area when the strip's height changed.
+    void updateTabRows();
+    // The text width of each step's page name, step 1 first.
+    QList<int> stepTextWidths() const;
+    void paintTabbed(QPainter &p);
+    void paintTab(QPainter &p, int page, int x, int y, int pad, bool selected);
     void UpdateFormCaption();
     QString wantedCaption();
     void layoutPage(bool dialogPage);
@@ -232,6 +254,9 @@ private:
     TIntegerList *m_blDialog;
     int m_tabSpaceX = 16;
     int m_tabSpaceY = 8;
+    TIntegerList *m_tabRows = nullptr;
+    // Painted tab widths by physical page, beside the page names.
+    QList<int> m_tabWidths;
 
     TIntegerList *m_history;
     int m_rememberedPage = 1;

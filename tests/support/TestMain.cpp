@@ -46,9 +46,7 @@ int main(int argc, char **argv)
     Toolkit::registerClasses();
     // No test may block on a modal box: every box is answered with its first
     // button (OK) unless a test installs its own responder.
-    Dialogs::setResponder([](const Dialogs::Request &r) {
-        return r.buttons.testFlag(Dialogs::MsgButton::mbOK) ? int(Dialogs::mrOk) : int(Dialogs::mrYes);
-    });
+    TestSupport::restoreResponder();
     // The file and font dialogs are cancelled, and nothing reaches a printer.
     TOpenDialog::setResponder([](TOpenDialog &) { return false; });
     TFontDialog::setResponder([](TFontDialog &) { return false; });

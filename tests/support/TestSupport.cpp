@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/FormReader.h"
 
 #include <QApplication>
@@ -56,4 +57,11 @@ bool TestSupport::showActive(QWidget *window)
         window->show();
     QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
+}
+
+void TestSupport::restoreResponder()
+{
+    Dialogs::setResponder([](const Dialogs::Request &r) {
+        return r.buttons.testFlag(Dialogs::MsgButton::mbOK) ? int(Dialogs::mrOk) : int(Dialogs::mrYes);
+    });
 }

@@ -26,6 +26,9 @@ namespace TestSupport {
 // Runs pending events and deletes what was freed while busy.
 void settle();
 
+// Puts back the tests' answer to every modal box: its first button (OK).
+void restoreResponder();
+
 // A form loaded from definition text; freed with Component::free.
 struct FormDeleter {
     void operator()(TForm *f) const;

@@ -1,6 +1,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "toolkit/DefinitionError.h"
+#include "toolkit/FontMap.h"
 #include "toolkit/TEdit.h"
 #include "toolkit/TPageControl.h"
 #include "toolkit/TTabPage.h"
@@ -200,7 +201,7 @@ TEST(TabbedNotebook, PagesByIndexAndCaption)
     // Four tabs per row share the row.
     ASSERT_TRUE(TestSupport::showActive(form.get()));
     EXPECT_EQ(nb->tabBar()->tabRect(0).width(), nb->tabBar()->width() / 4);
-    EXPECT_EQ(nb->tabBar()->font().pixelSize(), 11);
+    EXPECT_EQ(nb->tabBar()->font(), FontMap::font(QStringLiteral("MS Sans Serif"), -11, {}));
 
     QTest::mouseClick(nb->tabBar(), Qt::LeftButton, {}, nb->tabBar()->tabRect(0).center());
     EXPECT_EQ(nb->PageIndex(), 0);
