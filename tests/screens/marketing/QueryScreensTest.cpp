@@ -165,10 +165,6 @@ protected:
         Dialogs::clearShown();
     }
 
-    // A click on the box itself: the check box takes clicks on its box and
-    // caption only.
-    static void clickBox(TCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
-
     bool shown(const char *name) const { return control(screen_, name)->Visible(); }
 
     QPointer<TQuery2Fm> screen_;
@@ -231,12 +227,12 @@ TEST_F(Query2FmTest, YesAndNoAreNeverBothChecked)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.click);
-        clickBox(row.box);
+        QTest::mouseClick(row.box, Qt::LeftButton);
         EXPECT_EQ(yes->Checked(), row.yesAfter);
         EXPECT_EQ(no->Checked(), row.noAfter);
     }
     // The space key clicks a box as the mouse does.
-    clickBox(yes);
+    QTest::mouseClick(yes, Qt::LeftButton);
     QTest::keyClick(no, Qt::Key_Space);
     EXPECT_FALSE(yes->Checked());
     EXPECT_TRUE(no->Checked());
@@ -247,7 +243,7 @@ TEST_F(Query2FmTest, OkCloseAndMenuItemsKeepTheSelections)
     auto *company = part<TEdit>(screen_, "Cpy");
     QTest::keyClicks(company, QStringLiteral("Kestlebury Engineering and a name far too long"));
     EXPECT_EQ(company->Text(), QStringLiteral("Kestlebury Engineering and a n")) << "at most 30 characters";
-    clickBox(part<TCheckBox>(screen_, "LetYes"));
+    QTest::mouseClick(part<TCheckBox>(screen_, "LetYes"), Qt::LeftButton);
     QTest::mouseClick(part<TButton>(screen_, "OkBtn"), Qt::LeftButton);
     QTest::mouseClick(part<TButton>(screen_, "CloseBtn"), Qt::LeftButton);
     part<TMenuItem>(screen_, "OK1")->Click();
