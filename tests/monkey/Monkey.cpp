@@ -119,9 +119,14 @@ QString Monkey::type()
 
 QString Monkey::pickFromPopup()
 {
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    if (!menu)
-        return QString();
+    QWidget *popup = QApplication::activePopupWidget();
+    auto *menu = qobject_cast<QMenu *>(popup);
+    if (!menu) {
+        // A combo box's list, or any other pop-up: closed, as a click
+        // elsewhere would close it.
+        popup->close();
+        return QStringLiteral("close pop-up %1").arg(QString::fromLatin1(popup->metaObject()->className()));
+    }
     QList<QAction *> actions;
     for (QAction *a : menu->actions()) {
         if (a->isEnabled() && a->isVisible() && !a->isSeparator())
