@@ -4,6 +4,7 @@
 
 #include <QChildEvent>
 #include <QPainter>
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -15,6 +16,9 @@ public:
     using QTabBar::QTabBar;
     int perRow = 0;
 
+    // The gap between a shared-width tab's edges and its caption.
+    static constexpr int CaptionMargin = 3;
+
 protected:
     QSize tabSizeHint(int index) const override
     {
@@ -22,6 +26,39 @@ protected:
         if (perRow > 0)
             s.setWidth(std::max(1, width() / perRow));
         return s;
+    }
+
+    // A shared-width tab can be narrower than the style's own padding around
+    // the caption allows, which would cut the caption at both ends; such tabs
+    // draw their caption with a small margin of their own. The current tab is
+    // drawn last, over its neighbours.
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (perRow <= 0) {
+            QTabBar::paintEvent(event);
+            return;
+        }
+        QPainter p(this);
+        auto drawTab = [&](int i) {
+            if (!isTabVisible(i))
+                return;
+            QStyleOptionTab opt;
+            initStyleOption(&opt, i);
+            const QString caption = opt.text;
+            opt.text.clear();
+            style()->drawControl(QStyle::CE_TabBarTabShape, &opt, &p, this);
+            const bool selected = opt.state & QStyle::State_Selected;
+            const int shift = selected ? 0 : style()->pixelMetric(QStyle::PM_TabBarTabShiftVertical, &opt, this);
+            const QRect r = opt.rect.adjusted(CaptionMargin, shift, -CaptionMargin, 0);
+            style()->drawItemText(&p, r, Qt::AlignCenter | Qt::TextShowMnemonic, opt.palette,
+                                  opt.state & QStyle::State_Enabled, caption, QPalette::WindowText);
+        };
+        for (int i = 0; i < count(); ++i) {
+            if (i != currentIndex())
+                drawTab(i);
+        }
+        if (currentIndex() >= 0)
+            drawTab(currentIndex());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "toolkit/TTabPage.h"
 #include "toolkit/TTabbedNotebook.h"
 
+#include <QFontMetrics>
 #include <QTabBar>
 #include <QTest>
 
@@ -173,17 +174,20 @@ TEST(PageControl, ActivePageMustBeOneOfItsSheets)
                  DefinitionError);
 }
 
+// Four pages sharing one row of tabs, the third one shown.
+const char *const kFourTabs = R"(Form1: NotebookForm {
+  NB: TTabbedNotebook { Width = 371 Height = 357 PageIndex = 2 TabsPerRow = 4
+                        TabFont.Height = -11 TabFont.Name = "MS Sans Serif" OnChange = NBChange
+    P1: TTabPage { Caption = "Main details" }
+    P2: TTabPage { Caption = "Account details" }
+    P3: TTabPage { Caption = "Preferred types" }
+    P4: TTabPage { Caption = "Objectives" }
+  }
+})";
+
 TEST(TabbedNotebook, PagesByIndexAndCaption)
 {
-    auto form = TestSupport::loadFormOf<NotebookForm>(QStringLiteral(R"(Form1: NotebookForm {
-      NB: TTabbedNotebook { Width = 371 Height = 357 PageIndex = 2 TabsPerRow = 4
-                            TabFont.Height = -11 TabFont.Name = "MS Sans Serif" OnChange = NBChange
-        P1: TTabPage { Caption = "Main details" }
-        P2: TTabPage { Caption = "Account details" }
-        P3: TTabPage { Caption = "Preferred types" }
-        P4: TTabPage { Caption = "Objectives" }
-      }
-    })"));
+    auto form = TestSupport::loadFormOf<NotebookForm>(QString::fromUtf8(kFourTabs));
     auto *nb = form->findChild<TTabbedNotebook *>(QStringLiteral("NB"));
     EXPECT_EQ(nb->PageIndex(), 2);
     EXPECT_EQ(nb->ActivePage(), QStringLiteral("Preferred types"));
@@ -205,6 +209,36 @@ TEST(TabbedNotebook, PagesByIndexAndCaption)
     QTest::mouseClick(nb->tabBar(), Qt::LeftButton, {}, nb->tabBar()->tabRect(1).center());
     EXPECT_EQ(nb->PageIndex(), 0);
     EXPECT_EQ(form->events, (QStringList{QStringLiteral("change 0"), QStringLiteral("change 1")}));
+}
+
+TEST(TabbedNotebook, SharedWidthTabsShowTheirWholeCaption)
+{
+    auto form = TestSupport::loadFormOf<NotebookForm>(QString::fromUtf8(kFourTabs));
+    auto *nb = form->findChild<TTabbedNotebook *>(QStringLiteral("NB"));
+    ASSERT_TRUE(TestSupport::showActive(form.get()));
+    QTabBar *bar = nb->tabBar();
+    const QImage image = bar->grab().toImage();
+    ASSERT_EQ(image.size(), bar->size());
+    for (int tab : {1, 2}) {
+        SCOPED_TRACE(tab);
+        const QRect r = bar->tabRect(tab);
+        const int advance = QFontMetrics(bar->font()).horizontalAdvance(bar->tabText(tab));
+        ASSERT_LT(advance, r.width() - 8) << "the caption fits its tab";
+        // The columns between the tab's edges that hold dark text pixels.
+        int first = -1;
+        int last = -1;
+        for (int x = r.left() + 3; x <= r.right() - 3; ++x) {
+            for (int y = r.center().y() - 4; y <= r.center().y() + 4; ++y) {
+                if (qGray(image.pixel(x, y)) < 100) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                }
+            }
+        }
+        ASSERT_GE(first, 0);
+        EXPECT_GE(last - first + 1, advance - 3);
+    }
 }
 
 #include "NotebookTest.moc"
