@@ -2,7 +2,7 @@
 // each change that creates one screen and frees another (median, 99th
 // percentile and worst over `changes`, default 1000), and the process's
 // resident memory after 100 and after 10,000 changes.
-//     build/bench/page_change [changes]
+//     build/bench/page_change [changes] [pages, e.g. 0,11]
 
 #include "screens/Screens.h"
 #include "toolkit/Application.h"
@@ -62,23 +62,36 @@ int main(int argc, char **argv)
         return 1;
     }
     TAssistent *wizard = Form1->Assistent1;
-    const int n = int(std::size(ScreenPages));
+    std::vector<int> pages(std::begin(ScreenPages), std::end(ScreenPages));
+    if (argc >= 3) {
+        pages.clear();
+        for (const QString &p : QString::fromLocal8Bit(argv[2]).split(u','))
+            pages.push_back(p.toInt());
+    }
+    const int n = int(pages.size());
 
     std::vector<double> times;
     for (int i = 0; i < changes; ++i)
-        times.push_back(change(wizard, ScreenPages[i % n]));
+        times.push_back(change(wizard, pages[size_t(i % n)]));
     std::sort(times.begin(), times.end());
     std::printf("page change over %d changes: median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", changes,
                 times[times.size() / 2], times[size_t(double(times.size() - 1) * 0.99)], times.back());
 
-    for (int i = 0; i < 100; ++i)
-        change(wizard, ScreenPages[i % n]);
-    const long after100 = residentKb();
-    for (int i = 100; i < 10000; ++i)
-        change(wizard, ScreenPages[i % n]);
-    const long after10000 = residentKb();
-    std::printf("resident memory: %ld KB after 100 changes, %ld KB after 10000 (%+ld KB)\n", after100, after10000,
-                after10000 - after100);
+    // Memory after 100 changes and then at intervals up to 10,000: a leak
+    // grows with every change, caches stop growing at their limits.
+    long after100 = 0;
+    long last = 0;
+    for (int i = 0; i < 10000; ++i) {
+        change(wizard, pages[size_t(i % n)]);
+        if (i + 1 == 100)
+            after100 = residentKb();
+        if ((i + 1) % 2500 == 0) {
+            last = residentKb();
+            std::printf("resident memory after %5d changes: %ld KB\n", i + 1, last);
+        }
+    }
+    std::printf("resident memory: %ld KB after 100 changes, %ld KB after 10000 (%+ld KB)\n", after100, last,
+                last - after100);
 
     Component::free(Form1);
     Form1 = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QPixmapCache>
 #include <QStyleFactory>
 
 namespace {
@@ -47,4 +48,8 @@ void Application::initialize()
         QApplication::setStyle(style);
     QApplication::setPalette(Colors::classicPalette());
     FontMap::install();
+    // The style keeps the pieces it draws (arrows, check marks) per palette;
+    // every control has a palette of its own, so the cache is kept small
+    // to keep screens that come and go from filling it.
+    QPixmapCache::setCacheLimit(1024);
 }
