@@ -1,5 +1,6 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/ClassicStyle.h"
 #include "toolkit/Colors.h"
 #include "toolkit/FontMap.h"
 #include "toolkit/TForm.h"
@@ -44,12 +45,9 @@ void Application::processMessages()
 
 void Application::initialize()
 {
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows")))
-        QApplication::setStyle(style);
+    QApplication::setStyle(new ClassicStyle);
     QApplication::setPalette(Colors::classicPalette());
     FontMap::install();
-    // The style keeps the pieces it draws (arrows, check marks) per palette;
-    // every control has a palette of its own, so the cache is kept small
-    // to keep screens that come and go from filling it.
+    // What the style still caches per palette stays small.
     QPixmapCache::setCacheLimit(1024);
 }
