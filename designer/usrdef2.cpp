@@ -144,13 +144,13 @@ void Tusrdef2fm::showToolbarEntry(int entry)
 }
 
 template<typename T>
-T *Tusrdef2fm::newItem(TTabSheet *page, const DesignItems::Item &spec, const QString &hint, bool mouseUp)
+T *Tusrdef2fm::newItem(TTabSheet *page, const DesignItems::Item &entry, const QString &hint, bool mouseUp)
 {
     auto *item = new T(page);
     item->setObjectName(DesignItems::itemName(m_itemCounter++));
     item->SetParent(page);
-    const QSize size = DesignItems::defaultSize(spec.kind);
-    item->SetBounds(spec.left, spec.top, size.width(), size.height());
+    const QSize size = DesignItems::defaultSize(entry.kind);
+    item->SetBounds(entry.left, entry.top, size.width(), size.height());
     item->SetHint(hint);
     item->SetShowHint(false);
     bindItemEvent(item, "OnMouseDown", this, "MouseDown");
@@ -168,28 +168,28 @@ void Tusrdef2fm::addItems(int field)
         return;
     const QString text = fieldList->Items().value(field);
     using DesignItems::Kind;
-    for (const DesignItems::Item &spec : DesignItems::itemsForField(field)) {
-        switch (spec.kind) {
+    for (const DesignItems::Item &entry : DesignItems::itemsForField(field)) {
+        switch (entry.kind) {
         case Kind::Label: {
-            auto *label = newItem<TLabel>(page, spec, Edit1->Text(), true);
+            auto *label = newItem<TLabel>(page, entry, Edit1->Text(), true);
             label->SetCaption(Edit1->Text());
             label->Show();
             break;
         }
         case Kind::Edit: {
-            auto *edit = newItem<TEdit>(page, spec, spec.hint, true);
+            auto *edit = newItem<TEdit>(page, entry, entry.hint, true);
             edit->SetText(text);
             edit->Show();
             break;
         }
         case Kind::Memo: {
-            auto *memo = newItem<TMemo>(page, spec, spec.hint, true);
+            auto *memo = newItem<TMemo>(page, entry, entry.hint, true);
             memo->SetText(text);
             memo->Show();
             break;
         }
         case Kind::CalendarButton: {
-            auto *button = newItem<TSpeedButton>(page, spec, spec.hint, false);
+            auto *button = newItem<TSpeedButton>(page, entry, entry.hint, false);
             button->SetGlyphName(SpeedButton3->GlyphName());
             button->SetNumGlyphs(2);
             bindItemEvent(button, "OnClick", this, "SpeedButtonXClick");
@@ -197,7 +197,7 @@ void Tusrdef2fm::addItems(int field)
             break;
         }
         case Kind::MustCheckBox: {
-            auto *check = newItem<TCheckBox>(page, spec, spec.hint, false);
+            auto *check = newItem<TCheckBox>(page, entry, entry.hint, false);
             check->SetCaption(XMustlbl->Caption());
             check->Show();
             break;
@@ -206,7 +206,7 @@ void Tusrdef2fm::addItems(int field)
             NAccGrp->SetParent(page);
             Ngrpgrid->SetParent(page);
             Ngrpgrid->SetBounds(DesignItems::GroupGridLeft, DesignItems::GroupGridTop, Ngrpgrid->Width(), Ngrpgrid->Height());
-            NAccGrp->SetBounds(spec.left, spec.top, NAccGrp->Width(), NAccGrp->Height());
+            NAccGrp->SetBounds(entry.left, entry.top, NAccGrp->Width(), NAccGrp->Height());
             Ngrpgrid->Show();
             NAccGrp->Show();
             break;

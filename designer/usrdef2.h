@@ -108,7 +108,7 @@ private:
     // Creates one item on `page` with the next item name, its place and size,
     // its hint and its mouse handlers.
     template<typename T>
-    T *newItem(TTabSheet *page, const DesignItems::Item &spec, const QString &hint, bool mouseUp);
+    T *newItem(TTabSheet *page, const DesignItems::Item &entry, const QString &hint, bool mouseUp);
     void clearSelection();
     // Takes the handle off `control` when it is attached to it.
     void releaseFrom(const QWidget *control);
