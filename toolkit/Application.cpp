@@ -7,8 +7,6 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QPixmapCache>
-#include <QStyleFactory>
 
 namespace {
 QPointer<TForm> theMainForm;
@@ -48,6 +46,4 @@ void Application::initialize()
     QApplication::setStyle(new ClassicStyle);
     QApplication::setPalette(Colors::classicPalette());
     FontMap::install();
-    // What the style still caches per palette stays small.
-    QPixmapCache::setCacheLimit(1024);
 }

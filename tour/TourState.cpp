@@ -2,6 +2,8 @@
 
 #include "toolkit/Locale.h"
 
+#include <array>
+
 namespace Unit1 {
 
 int CurrentAccount = 0;
@@ -21,24 +23,35 @@ QChar firstUpper(const QString &format)
 }
 } // namespace
 
+namespace {
+// The digit counts of the three date fields in the order the format writes
+// them: eight characters mean a two-digit year, year-first formats put the
+// four-digit year first.
+std::array<int, 3> fieldWidths(const QString &shortFormat)
+{
+    if (shortFormat.size() == 8)
+        return {2, 2, 2};
+    if (firstUpper(shortFormat) == u'Y')
+        return {4, 2, 2};
+    return {2, 2, 4};
+}
+
+// The three fields of `fill` characters, joined by the separator.
+QString fields(const QString &shortFormat, QChar separator, QChar fill)
+{
+    const auto widths = fieldWidths(shortFormat);
+    return QString(widths[0], fill) + separator + QString(widths[1], fill) + separator + QString(widths[2], fill);
+}
+} // namespace
+
 QString editMaskFor(const QString &shortFormat, QChar separator)
 {
-    const QString s(separator);
-    if (shortFormat.size() == 8)
-        return QStringLiteral("!00") + s + QStringLiteral("00") + s + QStringLiteral("00;1;_");
-    if (firstUpper(shortFormat) == u'Y')
-        return QStringLiteral("!0000") + s + QStringLiteral("00") + s + QStringLiteral("00;1;_");
-    return QStringLiteral("!00") + s + QStringLiteral("00") + s + QStringLiteral("0000;1;_");
+    return QStringLiteral("!") + fields(shortFormat, separator, u'0') + QStringLiteral(";1;_");
 }
 
 QString blankDateTextFor(const QString &shortFormat, QChar separator)
 {
-    const QString s(separator);
-    if (shortFormat.size() == 8)
-        return QStringLiteral("  ") + s + QStringLiteral("  ") + s + QStringLiteral("  ");
-    if (firstUpper(shortFormat) == u'Y')
-        return QStringLiteral("    ") + s + QStringLiteral("  ") + s + QStringLiteral("  ");
-    return QStringLiteral("  ") + s + QStringLiteral("  ") + s + QStringLiteral("    ");
+    return fields(shortFormat, separator, u' ');
 }
 
 QString sampleDateText(const QString &shortFormat, QChar separator, const QString &day, const QString &month,

@@ -39,9 +39,7 @@ const char *const screen = R"(Form1: TForm {
 template<typename T>
 T *component(const TestSupport::FormPtr &form, const char *name)
 {
-    T *c = qobject_cast<T *>(form->findComponent(QString::fromLatin1(name)));
-    EXPECT_TRUE(c) << name;
-    return c;
+    return TestSupport::component<T>(form.get(), name);
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -51,6 +53,15 @@ std::unique_ptr<T, FormDeleter> loadFormOf(const QString &text)
     std::unique_ptr<T, FormDeleter> form(new T(nullptr));
     loadInto(form.get(), text);
     return form;
+}
+
+// The component `name` of `form`, which the test expects to be a T.
+template<typename T>
+T *component(const TForm *form, const char *name)
+{
+    T *c = qobject_cast<T *>(form->findComponent(QString::fromLatin1(name)));
+    EXPECT_TRUE(c) << name << " is no " << T::staticMetaObject.className();
+    return c;
 }
 
 // Shows `window` and makes it the active window, so that focus changes and

@@ -26,9 +26,7 @@ namespace {
 template<typename T>
 T *part(const TForm *form, const char *name)
 {
-    auto *c = qobject_cast<T *>(form->findComponent(QString::fromLatin1(name)));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
+    return TestSupport::component<T>(form, name);
 }
 
 // A control by name, whatever widget class it is.

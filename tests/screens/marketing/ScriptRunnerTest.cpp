@@ -72,9 +72,7 @@ protected:
     template<typename T>
     T *part(const char *name) const
     {
-        auto *c = qobject_cast<T *>(screen_->findComponent(QString::fromLatin1(name)));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
+        return TestSupport::component<T>(screen_, name);
     }
     TCheckListBox *list(const char *name) const { return part<TCheckListBox>(name); }
     TBitBtn *nextBtn() const { return part<TBitBtn>("NextBtn"); }

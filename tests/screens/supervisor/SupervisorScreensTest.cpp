@@ -53,9 +53,7 @@ protected:
     template<typename T>
     T *child(QObject *form, const char *name) const
     {
-        auto *c = qobject_cast<T *>(static_cast<TForm *>(form)->findComponent(QString::fromLatin1(name)));
-        EXPECT_TRUE(c) << name;
-        return c;
+        return TestSupport::component<T>(static_cast<TForm *>(form), name);
     }
     TMenuItem *menuItem(TForm *form, const char *caption) const
     {
