@@ -25,6 +25,6 @@ int main(int argc, char *argv[])
     const int result = Application::isTerminated() ? 0 : app.exec();
     Component::free(Form1);
     Form1 = nullptr;
-    Component::flushDeferred();
+    Component::deleteFreed();
     return result;
 }

@@ -42,7 +42,7 @@ double change(TAssistent *wizard, int page)
     t.start();
     wizard->SetPage(page);
     QCoreApplication::processEvents();
-    Component::flushDeferred();
+    Component::deleteFreed();
     return double(t.nsecsElapsed()) / 1e6;
 }
 
@@ -95,6 +95,6 @@ int main(int argc, char **argv)
 
     Component::free(Form1);
     Form1 = nullptr;
-    Component::flushDeferred();
+    Component::deleteFreed();
     return 0;
 }

@@ -8,6 +8,8 @@
 #include "data/TTable.h"
 #include "toolkit/Component.h"
 
+#include <QVariant>
+
 namespace {
 
 QString nameOf(const QObject *o)

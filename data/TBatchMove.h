@@ -14,6 +14,7 @@
 class TBatchMove : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(TDataSet *Source READ Source WRITE SetSource)
     Q_PROPERTY(TTable *Destination READ Destination WRITE SetDestination)
     Q_PROPERTY(Db::TBatchMode Mode READ Mode WRITE SetMode)

@@ -61,8 +61,7 @@ QList<TDBGrid::Column> TDBGrid::columnLayout(const QStringList &fields, const QS
 }
 
 TDBGrid::TDBGrid(QObject *owner)
-    : QTableView(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QTableView>(owner)
     , FieldDataLink(this)
     , m_model(new DBGridModel(this))
 {

@@ -6,12 +6,12 @@
 // only its title row, beside the narrow record indicator column.
 
 #include "data/FieldDataLink.h"
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QTableView>
 class DBGridModel;
 
-class TDBGrid : public QTableView, public Control, public FieldDataLink
+class TDBGrid : public ControlWidget<QTableView>, public FieldDataLink
 {
     Q_OBJECT
     TK_CONTROL

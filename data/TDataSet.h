@@ -18,6 +18,7 @@ class TField;
 class TDataSet : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(QString DatabaseName READ DatabaseName WRITE SetDatabaseName)
     Q_PROPERTY(bool Active READ Active WRITE SetActive)
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)

@@ -14,6 +14,7 @@
 class TDataSource : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(TDataSet *DataSet READ DataSet WRITE SetDataSet)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool AutoEdit READ AutoEdit WRITE SetAutoEdit)

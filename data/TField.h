@@ -14,6 +14,7 @@ class TDataSet;
 class TField : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(QString FieldName READ FieldName WRITE SetFieldName)
     Q_PROPERTY(QString DisplayLabel READ DisplayLabel WRITE SetDisplayLabel)
     Q_PROPERTY(int DisplayWidth READ DisplayWidth WRITE SetDisplayWidth)

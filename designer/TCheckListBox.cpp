@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QPointer>
 #include <QtGlobal>
@@ -146,13 +147,10 @@ void TCheckListBox::toggle(int index)
 
 void TCheckListBox::drawItem(QPainter &painter, int index, const QRect &rect, bool selected, bool focused)
 {
-    if (hasHandler("OnDrawItem")) {
-        QObject *sender = this;
-        int line = index;
-        QRect r = rect;
-        int state = (selected ? odSelected : 0) | (isEnabled() ? 0 : odDisabled) | (focused ? odFocused : 0);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TCheckListBox::OnDrawItem))) {
+        const int state = (selected ? odSelected : 0) | (isEnabled() ? 0 : odDisabled) | (focused ? odFocused : 0);
         m_canvas = &painter;
-        const bool handled = callEvent<void>("OnDrawItem", nullptr, sender, line, r, state);
+        const bool handled = fire([&] { emit OnDrawItem(this, index, rect, state); });
         m_canvas = nullptr;
         if (handled)
             return;

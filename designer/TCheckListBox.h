@@ -16,7 +16,9 @@ class TCheckListBox : public TListBox
     Q_PROPERTY(bool AllowGrayed READ AllowGrayed WRITE SetAllowGrayed)
     Q_PROPERTY(int Offset READ Offset WRITE SetOffset)
     // index, line rectangle, owner-draw state (OwnerDrawFlag bits)
-    Q_CLASSINFO("event:OnDrawItem", "void(QObject*,int,QRect,int)")
+
+Q_SIGNALS:
+    void OnDrawItem(QObject *Sender, int Index, const QRect &Rect, int State);
 
 public:
     // The owner-draw state bits passed to OnDrawItem.

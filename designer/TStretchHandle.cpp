@@ -75,8 +75,7 @@ void setWidgetBounds(QWidget *w, const QRect &r)
 } // namespace
 
 TStretchHandle::TStretchHandle(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     // Only the squares are painted; what lies beneath shows through.
     setAttribute(Qt::WA_NoSystemBackground);
@@ -99,9 +98,12 @@ TStretchHandle::~TStretchHandle()
 
 QList<QWidget *> TStretchHandle::attached() const
 {
+    // A control that was freed leaves the selection at once, before it is
+    // deleted.
     QList<QWidget *> list;
     for (const auto &c : m_controls) {
-        if (c)
+        const Component *component = Component::from(c.data());
+        if (c && !(component && component->isDestroying()))
             list << c.data();
     }
     return list;

@@ -5,7 +5,7 @@
 // mouse drags with grid snapping, arrow keys that nudge by one pixel. Presses
 // outside the attached controls go on to whatever lies beneath.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QEvent>
 #include <QList>
@@ -16,7 +16,7 @@
 class QKeyEvent;
 class QMouseEvent;
 
-class TStretchHandle : public QWidget, public Control
+class TStretchHandle : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL

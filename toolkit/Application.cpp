@@ -2,11 +2,15 @@
 
 #include "toolkit/ClassicStyle.h"
 #include "toolkit/Colors.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/FontMap.h"
 #include "toolkit/TForm.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 QPointer<TForm> theMainForm;
@@ -46,4 +50,27 @@ void Application::initialize()
     QApplication::setStyle(new ClassicStyle);
     QApplication::setPalette(Colors::classicPalette());
     FontMap::install();
+}
+
+namespace {
+
+void showLater(std::function<void()> show)
+{
+    if (!QCoreApplication::instance()) {
+        show();
+        return;
+    }
+    QTimer::singleShot(0, QCoreApplication::instance(), std::move(show));
+}
+
+} // namespace
+
+void Application::handleException(const QString &message)
+{
+    showLater([message] { Dialogs::ShowException(message); });
+}
+
+void Application::reportError(const QString &message)
+{
+    showLater([message] { Dialogs::MessageDlg(message, Dialogs::MsgType::mtError, Dialogs::MsgButton::mbOK); });
 }

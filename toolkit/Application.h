@@ -1,8 +1,9 @@
 #pragma once
 
-// The application object as the forms see it: the main form, and ending the
-// program from a handler.
+// The application object as the forms see it: the main form, ending the
+// program from a handler, and the messages of failures.
 
+class QString;
 class TForm;
 
 namespace Application {
@@ -16,4 +17,12 @@ bool isTerminated();
 void processMessages();
 // Prepares Qt for the forms: the classic style and palette, the fonts.
 void initialize();
+
+// The one place where a failure that the user must see becomes a message:
+// a failure a handler left uncaught (the standard error box), or one that
+// library code reports (an error box with OK). The box opens once control
+// is back in the event loop, never from inside the event that failed, so
+// that no control is freed under its own handler.
+void handleException(const QString &message);
+void reportError(const QString &message);
 }

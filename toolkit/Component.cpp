@@ -1,45 +1,24 @@
 #include "toolkit/Component.h"
 
-#include "toolkit/Dialogs.h"
+#include "toolkit/Application.h"
 
 #include <QCoreApplication>
-#include <QMetaClassInfo>
-#include <QTimer>
+#include <QEvent>
+#include <QMetaMethod>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
 
-// Objects whose handler (or whose control's handler) is running, innermost last.
-std::vector<QPointer<QObject>> &busyObjects()
+bool isEventName(const QByteArray &name)
 {
-    static std::vector<QPointer<QObject>> list;
-    return list;
+    return name.size() > 2 && name.startsWith("On") && name.at(2) >= 'A' && name.at(2) <= 'Z';
 }
 
-// Objects freed while busy, waiting for their handlers to return.
-std::vector<QPointer<QObject>> &deferredObjects()
-{
-    static std::vector<QPointer<QObject>> list;
-    return list;
-}
+using EventTable = QHash<QByteArray, int>;
 
-bool flushScheduled = false;
-
-void scheduleFlush()
-{
-    if (flushScheduled || !QCoreApplication::instance())
-        return;
-    flushScheduled = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [] {
-        flushScheduled = false;
-        Component::flushDeferred();
-    });
-}
-
-using EventTable = QHash<QByteArray, Component::EventSignature>;
-
+// The events of a class by name; one table per class, built on first use.
 const EventTable &eventTable(const QMetaObject *mo)
 {
     static QHash<const QMetaObject *, EventTable> cache;
@@ -47,22 +26,17 @@ const EventTable &eventTable(const QMetaObject *mo)
     if (it != cache.constEnd())
         return *it;
     EventTable table;
-    for (int i = 0; i < mo->classInfoCount(); ++i) {
-        const QMetaClassInfo info = mo->classInfo(i);
-        const QByteArray key = info.name();
-        if (!key.startsWith("event:"))
-            continue;
-        const QByteArray value = info.value();
-        const int open = value.indexOf('(');
-        const int close = value.lastIndexOf(')');
-        if (open < 0 || close < open)
-            continue;
-        Component::EventSignature sig;
-        sig.returnType = QMetaObject::normalizedType(value.left(open).trimmed().constData());
-        sig.parameters = value.mid(open + 1, close - open - 1);
-        table.insert(key.mid(6), sig);
+    for (int i = 0; i < mo->methodCount(); ++i) {
+        const QMetaMethod m = mo->method(i);
+        if (m.methodType() == QMetaMethod::Signal && isEventName(m.name()))
+            table.insert(m.name(), i);
     }
     return *cache.insert(mo, table);
+}
+
+QString caseFolded(QStringView name)
+{
+    return name.toString().toCaseFolded();
 }
 
 } // namespace
@@ -71,34 +45,21 @@ Component::Component(QObject *self, QObject *owner)
     : m_self(self)
 {
     Q_ASSERT(self);
-    // The object is still being built, so it cannot be cast to a component
-    // yet; the owner takes this part directly.
     if (Component *o = from(owner))
         o->adopt(this);
 }
 
 Component::~Component()
 {
-    if (!m_destroying)
-        Component::beforeDestruction();
-    // Owned components go last to first, as they were created.
-    while (!m_components.empty()) {
-        QPointer<QObject> p = m_components.back();
-        m_components.pop_back();
-        if (!p)
-            continue;
-        if (Component *c = from(p))
-            c->m_owner = nullptr;
-        delete p.data();
-    }
-    // This object is half destroyed: the owner drops it without casting it.
-    if (Component *o = from(m_owner))
-        o->forget(m_self);
+    // Owned components normally went with the concrete class already.
+    destroyOwned();
+    if (m_owner && m_ownerPart)
+        m_ownerPart->forget(m_self);
 }
 
 Component *Component::from(const QObject *object)
 {
-    return object ? dynamic_cast<Component *>(const_cast<QObject *>(object)) : nullptr;
+    return object ? qobject_cast<Component *>(const_cast<QObject *>(object)) : nullptr;
 }
 
 QObject *Component::componentAt(int index) const
@@ -108,20 +69,11 @@ QObject *Component::componentAt(int index) const
     return m_components[size_t(index)].data();
 }
 
-std::vector<QPointer<QObject>> Component::componentSnapshot() const
-{
-    return m_components;
-}
-
 QObject *Component::findComponent(QStringView name) const
 {
     if (name.isEmpty())
         return nullptr;
-    for (const auto &p : m_components) {
-        if (p && QStringView(p->objectName()).compare(name, Qt::CaseInsensitive) == 0)
-            return p.data();
-    }
-    return nullptr;
+    return m_byName.value(caseFolded(name));
 }
 
 void Component::insertComponent(QObject *component)
@@ -130,23 +82,9 @@ void Component::insertComponent(QObject *component)
     Q_ASSERT_X(c, "Component::insertComponent", "only components can be owned");
     if (!c || c == this)
         return;
-    if (Component *old = from(c->m_owner))
-        old->removeComponent(component);
+    if (c->m_owner && c->m_ownerPart)
+        c->m_ownerPart->removeComponent(component);
     adopt(c);
-}
-
-void Component::forget(QObject *component)
-{
-    auto it = std::find_if(m_components.begin(), m_components.end(),
-                           [component](const QPointer<QObject> &p) { return p.data() == component; });
-    if (it != m_components.end())
-        m_components.erase(it);
-}
-
-void Component::adopt(Component *c)
-{
-    c->m_owner = m_self;
-    m_components.emplace_back(c->m_self);
 }
 
 void Component::removeComponent(QObject *component)
@@ -155,9 +93,66 @@ void Component::removeComponent(QObject *component)
                            [component](const QPointer<QObject> &p) { return p.data() == component; });
     if (it == m_components.end())
         return;
-    m_components.erase(it);
-    if (Component *c = from(component); c && c->m_owner == m_self)
+    forget(component);
+    if (Component *c = from(component); c && c->m_owner == m_self) {
         c->m_owner = nullptr;
+        c->m_ownerPart = nullptr;
+    }
+}
+
+void Component::adopt(Component *c)
+{
+    c->m_owner = m_self;
+    c->m_ownerPart = this;
+    QObject *o = c->m_self;
+    m_components.emplace_back(o);
+    indexName(o, o->objectName());
+    // Renaming keeps the index; the connection goes with either object.
+    QObject::connect(o, &QObject::objectNameChanged, m_self, [this, o](const QString &name) {
+        if (m_nameOf.contains(o))
+            indexName(o, name);
+    });
+}
+
+void Component::forget(QObject *component)
+{
+    auto it = std::find_if(m_components.begin(), m_components.end(),
+                           [component](const QPointer<QObject> &p) { return p.data() == component; });
+    if (it != m_components.end())
+        m_components.erase(it);
+    unindex(component);
+    QObject::disconnect(component, &QObject::objectNameChanged, m_self, nullptr);
+}
+
+void Component::indexName(QObject *component, const QString &name)
+{
+    unindex(component);
+    m_nameOf.insert(component, name);
+    if (name.isEmpty())
+        return;
+    const QString key = caseFolded(name);
+    // Two components of one name: the one created first is found.
+    if (!m_byName.contains(key))
+        m_byName.insert(key, component);
+}
+
+void Component::unindex(QObject *component)
+{
+    auto it = m_nameOf.find(component);
+    if (it == m_nameOf.end())
+        return;
+    const QString key = caseFolded(*it);
+    m_nameOf.erase(it);
+    if (m_byName.value(key) != component)
+        return;
+    m_byName.remove(key);
+    // Another component of the same name takes its place.
+    for (const auto &p : m_components) {
+        if (p && p.data() != component && caseFolded(p->objectName()) == key) {
+            m_byName.insert(key, p.data());
+            break;
+        }
+    }
 }
 
 void Component::loaded() {}
@@ -177,101 +172,73 @@ void Component::beforeDestruction()
     if (m_destroying)
         return;
     // Owned components hear it first, last to first, while this component's
-    // own handlers still run (a form host tells its form's owner it is freeing
-    // the hosted form).
+    // own handlers still run (a form host tells its form's owner it is
+    // freeing the hosted form).
     const auto snapshot = componentSnapshot();
     for (auto it = snapshot.rbegin(); it != snapshot.rend(); ++it) {
-        if (Component *c = from(*it))
+        if (Component *c = from(it->data()))
             c->beforeDestruction();
     }
     m_destroying = true;
 }
 
-bool Component::isBusy(const QObject *object)
+void Component::markDestroying()
 {
-    if (!object)
-        return false;
-    for (const auto &p : busyObjects()) {
-        for (const QObject *o = p.data(); o;) {
-            if (o == object)
-                return true;
-            const QObject *next = o->parent();
-            if (!next) {
-                if (const Component *c = from(o))
-                    next = c->owner();
-            }
-            o = next;
-        }
+    if (m_destroying)
+        return;
+    m_destroying = true;
+    for (const auto &p : m_components) {
+        if (Component *c = from(p.data()))
+            c->markDestroying();
     }
-    return false;
+}
+
+void Component::destroyOwned()
+{
+    // Deleted without being freed: nothing is raised any more, since the
+    // handlers' classes may be gone already.
+    markDestroying();
+    while (!m_components.empty()) {
+        QPointer<QObject> p = m_components.back();
+        m_components.pop_back();
+        if (!p)
+            continue;
+        unindex(p.data());
+        if (Component *c = from(p.data())) {
+            c->m_owner = nullptr;
+            c->m_ownerPart = nullptr;
+        }
+        delete p.data();
+    }
+    m_byName.clear();
+    m_nameOf.clear();
 }
 
 void Component::free(QObject *object)
 {
     if (!object)
         return;
-    if (Component *c = from(object)) {
-        if (!c->m_destroying)
-            c->beforeDestruction();
+    Component *c = from(object);
+    if (c) {
+        if (c->m_destroying && !c->m_owner)
+            return;   // freed already
+        c->beforeDestruction();
+        if (c->m_owner && c->m_ownerPart)
+            c->m_ownerPart->removeComponent(object);
     }
-    if (!isBusy(object)) {
-        delete object;
-        return;
-    }
-    // A handler of this object (or of something inside it) is still on the
-    // stack: take it out of sight and out of every walk now, delete it later.
-    if (Component *c = from(object)) {
-        if (Component *o = from(c->owner()))
-            o->removeComponent(object);
-    }
-    if (auto *w = qobject_cast<QWidget *>(object)) {
+    if (auto *w = qobject_cast<QWidget *>(object))
         w->hide();
-        w->setParent(nullptr);
-    } else {
-        object->setParent(nullptr);
-    }
-    deferredObjects().emplace_back(object);
-    scheduleFlush();
+    object->deleteLater();
 }
 
-void Component::flushDeferred()
+void Component::deleteFreed()
 {
-    auto &list = deferredObjects();
-    std::vector<QPointer<QObject>> keep;
-    // Deleting one object may free others; take the list first.
-    std::vector<QPointer<QObject>> pending;
-    pending.swap(list);
-    for (auto &p : pending) {
-        if (!p)
-            continue;
-        if (isBusy(p))
-            keep.emplace_back(p);
-        else
-            delete p.data();
-    }
-    for (auto &p : keep)
-        list.emplace_back(p);
-    if (!list.empty())
-        scheduleFlush();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-int Component::deferredCount()
+int Component::eventIndex(const QMetaObject *mo, const QByteArray &name)
 {
-    int n = 0;
-    for (const auto &p : deferredObjects())
-        n += p ? 1 : 0;
-    return n;
-}
-
-bool Component::eventSignature(const QMetaObject *mo, const QByteArray &event, EventSignature *sig)
-{
-    const EventTable &table = eventTable(mo);
-    auto it = table.constFind(event);
-    if (it == table.constEnd())
-        return false;
-    if (sig)
-        *sig = *it;
-    return true;
+    return eventTable(mo).value(name, -1);
 }
 
 QList<QByteArray> Component::declaredEvents(const QMetaObject *mo)
@@ -283,99 +250,80 @@ QList<QByteArray> Component::declaredEvents(const QMetaObject *mo)
 
 QString Component::bindEvent(const QByteArray &event, QObject *target, const QByteArray &handler)
 {
-    EventSignature sig;
-    if (!eventSignature(m_self->metaObject(), event, &sig))
-        return QStringLiteral("class %1 has no event %2")
-            .arg(QString::fromLatin1(m_self->metaObject()->className()), QString::fromLatin1(event));
+    const QMetaObject *mo = m_self->metaObject();
+    const int signalIndex = eventIndex(mo, event);
+    if (signalIndex < 0)
+        return QStringLiteral("class %1 has no event %2").arg(QString::fromLatin1(mo->className()), QString::fromLatin1(event));
     if (!target)
         return QStringLiteral("no object to take the handler %1").arg(QString::fromLatin1(handler));
-    const QByteArray signature = QMetaObject::normalizedSignature(handler + '(' + sig.parameters + ')');
+    const QMetaMethod signal = mo->method(signalIndex);
+    QByteArray parameters;
+    for (int i = 0; i < signal.parameterCount(); ++i) {
+        if (i)
+            parameters += ',';
+        parameters += signal.parameterTypeName(i);
+    }
+    const QByteArray signature = QMetaObject::normalizedSignature(handler + '(' + parameters + ')');
     const QMetaObject *tmo = target->metaObject();
-    const int index = tmo->indexOfMethod(signature.constData());
-    if (index < 0)
+    const int methodIndex = tmo->indexOfMethod(signature.constData());
+    if (methodIndex < 0)
         return QStringLiteral("class %1 has no handler %2")
             .arg(QString::fromLatin1(tmo->className()), QString::fromLatin1(signature));
-    const QMetaMethod method = tmo->method(index);
-    if (QMetaObject::normalizedType(method.typeName()) != sig.returnType)
+    const QMetaMethod method = tmo->method(methodIndex);
+    const QByteArray wanted = QMetaObject::normalizedType(signal.typeName());
+    if (QMetaObject::normalizedType(method.typeName()) != wanted)
         return QStringLiteral("handler %1 returns %2 where %3 is expected")
-            .arg(QString::fromLatin1(signature), QString::fromLatin1(method.typeName()),
-                 QString::fromLatin1(sig.returnType));
-    m_handlers.insert(event, Handler{target, index, handler});
-    eventBound(event);
+            .arg(QString::fromLatin1(signature), QString::fromLatin1(method.typeName()), QString::fromLatin1(wanted));
+    unbindEvent(event);
+    Binding b;
+    b.target = target;
+    b.handler = handler;
+    b.connection = QMetaObject::connect(m_self, signalIndex, target, methodIndex, Qt::DirectConnection);
+    if (!b.connection)
+        return QStringLiteral("handler %1 could not be connected to %2").arg(QString::fromLatin1(signature), QString::fromLatin1(event));
+    m_bindings.insert(event, b);
     return {};
 }
 
 void Component::unbindEvent(const QByteArray &event)
 {
-    m_handlers.remove(event);
+    auto it = m_bindings.find(event);
+    if (it == m_bindings.end())
+        return;
+    QObject::disconnect(it->connection);
+    m_bindings.erase(it);
 }
 
 bool Component::hasHandler(const QByteArray &event) const
 {
-    auto it = m_handlers.constFind(event);
-    return it != m_handlers.constEnd() && it->target;
+    auto it = m_bindings.constFind(event);
+    return it != m_bindings.constEnd() && it->target;
 }
 
 QObject *Component::handlerTarget(const QByteArray &event) const
 {
-    auto it = m_handlers.constFind(event);
-    return it == m_handlers.constEnd() ? nullptr : it->target.data();
+    auto it = m_bindings.constFind(event);
+    return it == m_bindings.constEnd() ? nullptr : it->target.data();
 }
 
 QByteArray Component::handlerName(const QByteArray &event) const
 {
-    auto it = m_handlers.constFind(event);
-    return it == m_handlers.constEnd() ? QByteArray() : it->name;
+    auto it = m_bindings.constFind(event);
+    return it == m_bindings.constEnd() ? QByteArray() : it->handler;
 }
 
 QList<QByteArray> Component::boundEvents() const
 {
-    QList<QByteArray> names = m_handlers.keys();
+    QList<QByteArray> names;
+    for (auto it = m_bindings.constBegin(); it != m_bindings.constEnd(); ++it) {
+        if (it->target)
+            names << it.key();
+    }
     std::sort(names.begin(), names.end());
     return names;
 }
 
-bool Component::fireNotify(const QByteArray &event)
+void Component::handlerFailed(const char *what)
 {
-    QObject *sender = m_self;
-    return callEvent<void>(event, nullptr, sender);
-}
-
-void Component::eventBound(const QByteArray &) {}
-
-bool Component::dispatch(const QByteArray &event, void **argv)
-{
-    if (m_destroying || m_loading)
-        return false;
-    auto it = m_handlers.constFind(event);
-    if (it == m_handlers.constEnd() || !it->target)
-        return false;
-    QObject *target = it->target.data();
-    if (const Component *tc = from(target); tc && tc->m_destroying)
-        return false;
-    const int index = it->methodIndex;
-    BusyScope busy{m_self, target};
-    try {
-        QMetaObject::metacall(target, QMetaObject::InvokeMetaMethod, index, argv);
-    } catch (const std::exception &e) {
-        // A failure a handler does not catch itself ends in the application's
-        // standard error box, and the program goes on.
-        Dialogs::ShowException(QString::fromUtf8(e.what()));
-    }
-    return true;
-}
-
-BusyScope::BusyScope(std::initializer_list<QObject *> objects)
-{
-    for (QObject *o : objects) {
-        busyObjects().emplace_back(o);
-        ++m_count;
-    }
-}
-
-BusyScope::~BusyScope()
-{
-    auto &list = busyObjects();
-    for (int i = 0; i < m_count && !list.empty(); ++i)
-        list.pop_back();
+    Application::handleException(what ? QString::fromUtf8(what) : QStringLiteral("An unknown failure occurred."));
 }

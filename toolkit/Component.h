@@ -1,24 +1,30 @@
 #pragma once
 
-// The component model shared by every control, form and non-visual part: a
-// component has an owner that frees it (distinct from its widget parent), owns
-// further components in creation order, knows when it is being loaded from a
-// form definition and when it is being destroyed, and raises events that are
-// bound by name to handler methods of its form.
+// The component model shared by every control, form and non-visual part, as a
+// thin face over Qt's objects: a component has an owner that frees it
+// (distinct from its widget parent) and owns further components in creation
+// order, knows when it is being loaded from a form definition and when it is
+// being destroyed, and raises its events as Qt signals. A definition binds an
+// event to a handler method of its form once, at load, by method index.
+//
+// Events are the signals of a class whose names begin with "On" and a capital
+// letter (OnClick, OnPageChange). A class raises them through fire(), the one
+// place where a handler is called: nothing runs while the component is loaded
+// or destroyed, and a failure the handler leaves uncaught becomes the
+// application's error message instead of leaving the event loop.
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
-#include <QMetaMethod>
+#include <QMetaObject>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
+#include <exception>
 #include <vector>
 
 #include "toolkit/Persistent.h"
-
-class Filer;
 
 class Component : public Persistent
 {
@@ -26,11 +32,14 @@ public:
     // `self` is the QObject side of this component; `owner` may be null, or any
     // object that is a component itself.
     Component(QObject *self, QObject *owner);
-    virtual ~Component();
+    ~Component() override;
 
     Component(const Component &) = delete;
     Component &operator=(const Component &) = delete;
 
+    // The component part of `object`, or null. Safe on objects that are being
+    // destroyed: once the class that made the object a component is gone,
+    // the object is no component any more.
     static Component *from(const QObject *object);
 
     QObject *object() const { return m_self; }
@@ -41,8 +50,9 @@ public:
     // freed; walk a snapshot when the walk itself may create or free some.
     int componentCount() const { return int(m_components.size()); }
     QObject *componentAt(int index) const;
-    std::vector<QPointer<QObject>> componentSnapshot() const;
-    QObject *findComponent(QStringView name) const;   // letter case ignored
+    std::vector<QPointer<QObject>> componentSnapshot() const { return m_components; }
+    // Letter case ignored; looked up through an index of the names.
+    QObject *findComponent(QStringView name) const;
     void insertComponent(QObject *component);
     void removeComponent(QObject *component);
 
@@ -58,28 +68,26 @@ public:
     // null means the form itself.
     virtual QObject *definitionParent() const;
 
-    // Destruction. free() tells the component (and what it owns) that it is
-    // about to go, then deletes it; when a handler of the component or of
-    // anything inside it is still running, the object is hidden and detached
-    // at once and deleted once that handler has returned.
+    // Destruction. free() tells the component, and what it owns, last to
+    // first, that it is about to go (a form raises OnDestroy, a form host
+    // gives back its form), takes it out of its owner's list and out of
+    // sight, and deletes it once control is back in the event loop. From that
+    // point on none of its events reaches a handler.
     bool isDestroying() const { return m_destroying; }
     virtual void beforeDestruction();
     static void free(QObject *object);
-    static bool isBusy(const QObject *object);
-    static void flushDeferred();
-    static int deferredCount();
+    // Deletes what was freed, outside the event loop (at the end of the
+    // program, in tests); inside it, Qt does so on its own.
+    static void deleteFreed();
 
-    // Events. An event is declared on the class with
-    //   Q_CLASSINFO("event:OnClick", "void(QObject*)")
-    // and bound to a method of the same signature on the handler's object.
-    struct EventSignature {
-        QByteArray returnType;   // "void", "bool", "QWidget*", ...
-        QByteArray parameters;   // "QObject*,int,int&"
-    };
-    static bool eventSignature(const QMetaObject *mo, const QByteArray &event, EventSignature *sig);
+    // Events.
+    // The method index of the signal that is the event `name` of the class,
+    // or -1.
+    static int eventIndex(const QMetaObject *mo, const QByteArray &name);
     static QList<QByteArray> declaredEvents(const QMetaObject *mo);
-    // Binds `event` to the method `handler` of `target`; returns an empty
-    // string on success or a message saying what did not match.
+    // Connects the event to the method `handler` of `target`, whose parameter
+    // types and return type must be the event's. Returns an empty string on
+    // success, or a message saying what did not match.
     QString bindEvent(const QByteArray &event, QObject *target, const QByteArray &handler);
     void unbindEvent(const QByteArray &event);
     bool hasHandler(const QByteArray &event) const;
@@ -87,56 +95,58 @@ public:
     QByteArray handlerName(const QByteArray &event) const;
     QList<QByteArray> boundEvents() const;
 
-    // Calls the handler bound to `event` with `args`, whose C++ types must be
-    // those declared for the event; `result` receives the return value of a
-    // non-void handler. Returns false when no handler ran.
-    template<typename R, typename... Args>
-    bool callEvent(const QByteArray &event, R *result, Args &...args)
+    // Whether handlers of this component run at all.
+    bool handlersEnabled() const { return !m_loading && !m_destroying; }
+    // Runs `emitEvent`, which emits one of this component's events, unless
+    // handlers are disabled; returns whether it ran.
+    template<typename F>
+    bool fire(F &&emitEvent) const
     {
-        void *argv[] = {static_cast<void *>(result), const_cast<void *>(static_cast<const void *>(&args))...};
-        return dispatch(event, argv);
+        if (!handlersEnabled())
+            return false;
+        try {
+            emitEvent();
+        } catch (const std::exception &e) {
+            handlerFailed(e.what());
+        } catch (...) {
+            handlerFailed(nullptr);
+        }
+        return true;
     }
-    // The common notify event: handler(QObject *sender).
-    bool fireNotify(const QByteArray &event);
-
-    // Whether handlers of this component run at all (false once it is being
-    // destroyed, so that signals raised during teardown reach no handler).
-    bool handlersEnabled() const { return !m_destroying; }
 
 protected:
-    // Whether an event binding or the first handler call needs extra wiring,
-    // such as an event filter for mouse events. Called after every bind.
-    virtual void eventBound(const QByteArray &event);
+    // Deletes the owned components, last to first, while the class that owns
+    // them is still whole; called from the destructor of the concrete class.
+    // A component deleted without free() raises no event on its way out.
+    void destroyOwned();
 
 private:
-    struct Handler {
+    struct Binding {
         QPointer<QObject> target;
-        int methodIndex = -1;
-        QByteArray name;
+        QByteArray handler;
+        QMetaObject::Connection connection;
     };
 
-    bool dispatch(const QByteArray &event, void **argv);
+    static void handlerFailed(const char *what);
     void adopt(Component *c);
     void forget(QObject *component);
+    void markDestroying();
+    void indexName(QObject *component, const QString &name);
+    void unindex(QObject *component);
 
     QObject *m_self;
     QPointer<QObject> m_owner;
+    // The owner's component part; valid while m_owner is, since an owner
+    // deletes what it owns before its own component part goes.
+    Component *m_ownerPart = nullptr;
     std::vector<QPointer<QObject>> m_components;
-    QHash<QByteArray, Handler> m_handlers;
+    // Case-folded name to component, and back.
+    QHash<QString, QObject *> m_byName;
+    QHash<const QObject *, QString> m_nameOf;
+    QHash<QByteArray, Binding> m_bindings;
     bool m_loading = false;
     bool m_destroying = false;
 };
 
-// Marks `objects` as running a handler for as long as the scope lives, so that
-// Component::free defers their deletion.
-class BusyScope
-{
-public:
-    explicit BusyScope(std::initializer_list<QObject *> objects);
-    ~BusyScope();
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    int m_count = 0;
-};
+#define Component_iid "org.ravik.Component"
+Q_DECLARE_INTERFACE(Component, Component_iid)

@@ -7,274 +7,380 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QHash>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSet>
-#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
 
-// Sees the mouse, key, focus, hint, menu and geometry events of every control
-// before its widget does, and turns them into the control's events.
-class ControlEvents : public QObject
-{
-public:
-    static ControlEvents &instance()
-    {
-        static ControlEvents *events = [] {
-            auto *e = new ControlEvents;
-            if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance())) {
-                e->setParent(app);
-                QObject::connect(app, &QApplication::focusChanged, e, &ControlEvents::focusChanged);
-            }
-            return e;
-        }();
-        return *events;
-    }
-
-    void watch(QWidget *w, Control *c)
-    {
-        m_inputs.insert(w, c);
-        w->installEventFilter(this);
-    }
-    void forget(QWidget *w)
-    {
-        m_inputs.remove(w);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
-private:
-    void focusChanged(QWidget *old, QWidget *now);
-
-    QHash<QObject *, Control *> m_inputs;
-    // Set while a control takes the focus back after refusing to be left.
-    bool m_refusing = false;
-    // The pop-up request being handed to its own widget before the enclosing
-    // controls' menus are tried.
-    const QEvent *m_contextMenuResent = nullptr;
-};
-
 namespace {
 
-qint64 nextTabPosition()
+qint64 nextTabRank()
 {
     static qint64 counter = qint64(1) << 40;
     return ++counter;
 }
 
-bool isAncestorOrSelf(const QWidget *ancestor, const QWidget *w)
+// Whether Qt's focus chain can place `w`: QWidget::setTabOrder ignores
+// widgets that never take the focus, and those that hand it to a proxy.
+bool chainable(const QWidget *w)
 {
-    for (; w; w = w->parentWidget()) {
-        if (w == ancestor)
-            return true;
-    }
-    return false;
+    return w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && !w->isWindow();
 }
 
-QList<QPointer<QWidget>> &dirtyWindows()
+// The children of `parent` in tab order: its windowed controls by their
+// place, then the inner widgets that are no controls (the pages of a
+// notebook, the buttons of a radio group) in the order they were made.
+QList<QWidget *> orderedChildren(const QWidget *parent)
 {
-    static QList<QPointer<QWidget>> list;
+    QList<QWidget *> list;
+    for (Control *c : Control::tabOrderList(parent))
+        list << c->widget();
+    for (QObject *o : parent->children()) {
+        if (o->isWidgetType() && !Control::from(o) && !static_cast<QWidget *>(o)->isWindow())
+            list << static_cast<QWidget *>(o);
+    }
     return list;
+}
+
+void collectChain(QWidget *root, bool withRoot, QList<QWidget *> &chain)
+{
+    if (withRoot && chainable(root))
+        chain << root;
+    for (QWidget *w : orderedChildren(root))
+        collectChain(w, true, chain);
+}
+
+// The last widget of `root`'s part of the chain, root included; null when
+// nothing there can take the focus.
+QWidget *lastInChain(QWidget *root)
+{
+    const QList<QWidget *> children = orderedChildren(root);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if (QWidget *last = lastInChain(*it))
+            return last;
+    }
+    return chainable(root) ? root : nullptr;
+}
+
+// The widget the chain of `w`'s part follows: the last one of the parts
+// before it in tab order, going outwards. Null when `w`'s part comes first in
+// its window.
+QWidget *predecessorInChain(QWidget *w)
+{
+    for (QWidget *p = w->isWindow() ? nullptr : w->parentWidget(); p; w = p, p = p->isWindow() ? nullptr : p->parentWidget()) {
+        const QList<QWidget *> siblings = orderedChildren(p);
+        const int index = int(siblings.indexOf(w));
+        for (int i = index - 1; i >= 0; --i) {
+            if (QWidget *last = lastInChain(siblings[i]))
+                return last;
+        }
+        if (chainable(p))
+            return p;
+    }
+    return nullptr;
+}
+
+// Links `chain` one after the other, after `anchor` when it is given.
+void linkChain(QWidget *anchor, const QList<QWidget *> &chain)
+{
+    QWidget *previous = anchor;
+    for (QWidget *w : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 } // namespace
 
-bool ControlEvents::eventFilter(QObject *watched, QEvent *e)
-{
-    Control *c = m_inputs.value(watched);
-    if (!c)
-        return false;
-    auto *from = static_cast<QWidget *>(watched);
-    QWidget *w = c->widget();
-    switch (e->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = from->mapTo(w, me->position().toPoint());
-        if (me->button() == Qt::LeftButton)
-            c->m_pressed = true;
-        c->doMouseDown(Keys::mouseButton(me->button()), Keys::shiftState(me->modifiers(), me->buttons()), p.x(), p.y());
-        break;
-    }
-    case QEvent::MouseButtonDblClick: {
-        auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = from->mapTo(w, me->position().toPoint());
-        c->doMouseDown(Keys::mouseButton(me->button()),
-                       Keys::shiftState(me->modifiers(), me->buttons()) | Tk::TShiftStateFlag::ssDouble, p.x(), p.y());
-        if (me->button() == Qt::LeftButton && !c->nativeDblClick()) {
-            QPointer<QWidget> guard(w);
-            c->doDblClick();
-            if (!guard)
-                return true;
-        }
-        break;
-    }
-    case QEvent::MouseMove: {
-        auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = from->mapTo(w, me->position().toPoint());
-        c->doMouseMove(Keys::shiftState(me->modifiers(), me->buttons()), p.x(), p.y());
-        break;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto *me = static_cast<QMouseEvent *>(e);
-        const QPoint p = from->mapTo(w, me->position().toPoint());
-        const bool click = me->button() == Qt::LeftButton && c->m_pressed && w->rect().contains(p);
-        if (me->button() == Qt::LeftButton)
-            c->m_pressed = false;
-        QPointer<QWidget> guard(w);
-        c->doMouseUp(Keys::mouseButton(me->button()), Keys::shiftState(me->modifiers(), me->buttons()), p.x(), p.y());
-        if (guard && click && !c->nativeClick())
-            c->doClick();
-        if (!guard)
-            return true;
-        break;
-    }
-    case QEvent::KeyPress: {
-        if (c->keyAlreadySeen(e))
-            break;
-        auto *ke = static_cast<QKeyEvent *>(e);
-        if (c->hasHandler("OnKeyDown")) {
-            int key = Keys::virtualKey(ke->key());
-            Tk::TShiftState shift = Keys::shiftState(ke->modifiers());
-            QObject *sender = w;
-            if (key && c->callEvent<void>("OnKeyDown", nullptr, sender, key, shift) && key == 0)
-                return true;
-        }
-        if (c->hasHandler("OnKeyPress") && !ke->text().isEmpty()) {
-            QChar ch = ke->text().at(0);
-            QObject *sender = w;
-            if (c->callEvent<void>("OnKeyPress", nullptr, sender, ch) && ch.isNull())
-                return true;
-        }
-        break;
-    }
-    case QEvent::KeyRelease: {
-        auto *ke = static_cast<QKeyEvent *>(e);
-        if (c->hasHandler("OnKeyUp")) {
-            int key = Keys::virtualKey(ke->key());
-            Tk::TShiftState shift = Keys::shiftState(ke->modifiers());
-            QObject *sender = w;
-            if (key && c->callEvent<void>("OnKeyUp", nullptr, sender, key, shift) && key == 0)
-                return true;
-        }
-        break;
-    }
-    case QEvent::ContextMenu: {
-        auto *ce = static_cast<QContextMenuEvent *>(e);
-        if (TPopupMenu *menu = c->PopupMenu()) {
-            menu->Popup(ce->globalPos().x(), ce->globalPos().y());
-            return true;
-        }
-        if (e == m_contextMenuResent)
-            break;
-        // A control without a menu of its own lets its widget answer first (an
-        // edit box has its own menu). When the widget leaves the request
-        // unanswered, the menu of the nearest enclosing control that has one
-        // opens, so that a right-click anywhere on a form shows the form's menu.
-        QPointer<QWidget> guard(w);
-        const QEvent *outer = m_contextMenuResent;
-        m_contextMenuResent = e;
-        e->accept();
-        QCoreApplication::sendEvent(watched, e);
-        m_contextMenuResent = outer;
-        if (e->isAccepted() || !guard)
-            return true;
-        for (QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
-            Control *pc = Control::from(p);
-            if (pc && pc->PopupMenu()) {
-                pc->PopupMenu()->Popup(ce->globalPos().x(), ce->globalPos().y());
-                return true;
-            }
-            if (p->isWindow())
-                break;
-        }
-        return true;
-    }
-    case QEvent::ToolTip:
-        if (watched == w || c->m_inputWidgets.contains(from)) {
-            auto *he = static_cast<QHelpEvent *>(e);
-            if (c->hintShown())
-                QToolTip::showText(he->globalPos(), c->Hint(), w);
-            else
-                QToolTip::hideText();
-            return true;
-        }
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-        if (watched == w) {
-            c->boundsChanged();
-            if (e->type() == QEvent::Resize)
-                c->Realign();
-        }
-        break;
-    default:
-        break;
-    }
-    return false;
-}
-
-void ControlEvents::focusChanged(QWidget *old, QWidget *now)
-{
-    if (m_refusing)
-        return;
-    for (QWidget *w = old; w && now; w = w->parentWidget()) {
-        Control *c = Control::from(w);
-        if (c && !isAncestorOrSelf(w, now) && !c->canExit(now)) {
-            m_refusing = true;
-            c->refuseExit();
-            m_refusing = false;
-            return;
-        }
-    }
-    // Exit events go innermost first, enter events outermost first; a control
-    // that keeps the focus inside itself hears neither.
-    QList<QPointer<QWidget>> exits;
-    for (QWidget *w = old; w; w = w->parentWidget()) {
-        if (Control *c = Control::from(w); c && c->hasHandler("OnExit") && !isAncestorOrSelf(w, now))
-            exits << w;
-    }
-    QList<QPointer<QWidget>> enters;
-    for (QWidget *w = now; w; w = w->parentWidget()) {
-        if (Control *c = Control::from(w); c && c->hasHandler("OnEnter") && !isAncestorOrSelf(w, old))
-            enters.prepend(w);
-    }
-    for (const auto &w : exits) {
-        if (Control *c = Control::from(w))
-            c->fireNotify("OnExit");
-    }
-    for (const auto &w : enters) {
-        if (Control *c = Control::from(w))
-            c->fireNotify("OnEnter");
-    }
-}
-
 Control::Control(QWidget *self, QObject *owner)
     : Component(self, owner)
     , m_widget(self)
-    , m_tabPosition(nextTabPosition())
+    , m_tabRank(nextTabRank())
 {
     self->setAttribute(Qt::WA_NoMousePropagation);
-    m_inputWidgets << self;
-    ControlEvents::instance().watch(self, this);
     applyPalette();
 }
 
-Control::~Control()
-{
-    for (const auto &w : m_inputWidgets) {
-        if (w)
-            ControlEvents::instance().forget(w);
-    }
-}
+Control::~Control() = default;
 
 Control *Control::from(const QObject *object)
 {
-    return object ? dynamic_cast<Control *>(const_cast<QObject *>(object)) : nullptr;
+    return object ? qobject_cast<Control *>(const_cast<QObject *>(object)) : nullptr;
 }
+
+// ---- Events -----------------------------------------------------------------
+
+void Control::addInputWidget(QWidget *w, int kinds)
+{
+    if (!w || w == m_widget)
+        return;
+    m_inputWidgets.removeIf([](const InputWidget &i) { return i.widget.isNull(); });
+    for (InputWidget &i : m_inputWidgets) {
+        if (i.widget == w) {
+            i.kinds = kinds;
+            return;
+        }
+    }
+    m_inputWidgets.append({w, kinds});
+    if (kinds & MouseInput)
+        w->setAttribute(Qt::WA_NoMousePropagation);
+    w->installEventFilter(m_widget);
+}
+
+int Control::inputKinds(const QObject *o) const
+{
+    if (o == m_widget)
+        return AllInput;
+    for (const InputWidget &i : m_inputWidgets) {
+        if (i.widget == o)
+            return i.kinds;
+    }
+    return 0;
+}
+
+bool Control::isInputWidget(const QObject *o) const
+{
+    return inputKinds(o) != 0;
+}
+
+bool Control::contains(const QWidget *w) const
+{
+    return w && (w == m_widget || m_widget->isAncestorOf(w));
+}
+
+bool Control::handleEvent(QObject *watched, QEvent *e)
+{
+    const int kinds = inputKinds(watched);
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        return (kinds & MouseInput) && mouseEvent(static_cast<QWidget *>(watched), e);
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return (kinds & KeyInput) && keyEvent(e);
+    case QEvent::FocusIn:
+        if (kinds & FocusInput)
+            focusArrived();
+        return false;
+    case QEvent::FocusOut:
+        // The control's own widget hears it once the widget has handled it.
+        if (watched != m_widget && (kinds & FocusInput))
+            focusLeft(static_cast<QFocusEvent *>(e));
+        return false;
+    case QEvent::ContextMenu:
+        return (kinds & MouseInput) && contextMenu(watched, e, false);
+    case QEvent::ToolTip:
+        if (!(kinds & MouseInput))
+            return false;
+        if (hintShown())
+            QToolTip::showText(static_cast<QHelpEvent *>(e)->globalPos(), m_hint, m_widget);
+        else
+            QToolTip::hideText();
+        return true;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (watched == m_widget) {
+            boundsChanged();
+            if (e->type() == QEvent::Resize)
+                Realign();
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Control::afterEvent(QObject *watched, QEvent *e)
+{
+    if (watched != m_widget)
+        return;
+    if (e->type() == QEvent::FocusOut)
+        focusLeft(static_cast<QFocusEvent *>(e));
+    else if (e->type() == QEvent::ContextMenu)
+        contextMenu(watched, e, true);
+}
+
+bool Control::mouseEvent(QWidget *from, QEvent *e)
+{
+    auto *me = static_cast<QMouseEvent *>(e);
+    const QPoint p = from->mapTo(m_widget, me->position().toPoint());
+    const Tk::TMouseButton button = Keys::mouseButton(me->button());
+    const Tk::TShiftState shift = Keys::shiftState(me->modifiers(), me->buttons());
+    // A handler may free the control; nothing of it is used afterwards.
+    QPointer<QWidget> guard(m_widget);
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+        if (me->button() == Qt::LeftButton)
+            m_pressed = true;
+        doMouseDown(button, shift, p.x(), p.y());
+        break;
+    case QEvent::MouseButtonDblClick:
+        doMouseDown(button, shift | Tk::TShiftStateFlag::ssDouble, p.x(), p.y());
+        if (guard && me->button() == Qt::LeftButton && !nativeDblClick())
+            doDblClick();
+        break;
+    case QEvent::MouseMove:
+        doMouseMove(shift, p.x(), p.y());
+        break;
+    case QEvent::MouseButtonRelease: {
+        const bool click = me->button() == Qt::LeftButton && m_pressed && m_widget->rect().contains(p);
+        if (me->button() == Qt::LeftButton)
+            m_pressed = false;
+        doMouseUp(button, shift, p.x(), p.y());
+        if (guard && click && !nativeClick())
+            doClick();
+        break;
+    }
+    default:
+        break;
+    }
+    return !guard;
+}
+
+bool Control::keyEvent(QEvent *e)
+{
+    if (keyAlreadySeen(e))
+        return false;
+    auto *ke = static_cast<QKeyEvent *>(e);
+    const Tk::TShiftState shift = Keys::shiftState(ke->modifiers());
+    QPointer<QWidget> guard(m_widget);
+    if (e->type() == QEvent::KeyRelease) {
+        int key = Keys::virtualKey(ke->key());
+        if (key && fire([&] { emitOnKeyUp(key, shift); }) && key == 0)
+            return true;
+        return !guard;
+    }
+    int key = Keys::virtualKey(ke->key());
+    if (key && fire([&] { emitOnKeyDown(key, shift); }) && (key == 0 || !guard))
+        return true;
+    if (!ke->text().isEmpty()) {
+        QChar ch = ke->text().at(0);
+        if (fire([&] { emitOnKeyPress(ch); }) && (ch.isNull() || !guard))
+            return true;
+    }
+    return !guard;
+}
+
+bool Control::contextMenu(QObject *watched, QEvent *e, bool answered)
+{
+    if (m_resendingContextMenu)
+        return false;
+    auto *ce = static_cast<QContextMenuEvent *>(e);
+    if (!answered) {
+        if (TPopupMenu *menu = PopupMenu()) {
+            menu->Popup(ce->globalPos().x(), ce->globalPos().y());
+            return true;
+        }
+        if (watched == m_widget)
+            return false;   // the widget answers first; afterEvent looks again
+        // An inner widget answers first too (an edit box has its own menu).
+        QPointer<QWidget> guard(m_widget);
+        m_resendingContextMenu = true;
+        e->accept();
+        QCoreApplication::sendEvent(watched, e);
+        if (!guard)
+            return true;
+        m_resendingContextMenu = false;
+        if (e->isAccepted())
+            return true;
+    } else if (e->isAccepted()) {
+        return true;
+    }
+    // Unanswered: the menu of the nearest enclosing control that has one, so
+    // that a right-click anywhere on a form shows the form's menu.
+    for (QWidget *p = m_widget->isWindow() ? nullptr : m_widget->parentWidget(); p; p = p->parentWidget()) {
+        Control *pc = Control::from(p);
+        if (pc && pc->PopupMenu()) {
+            pc->PopupMenu()->Popup(ce->globalPos().x(), ce->globalPos().y());
+            break;
+        }
+        if (p->isWindow())
+            break;
+    }
+    e->accept();
+    return true;
+}
+
+void Control::focusArrived()
+{
+    // Enter events go outermost first, to every control the focus now enters.
+    QList<QPointer<QWidget>> entered;
+    for (QWidget *w = m_widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        Control *c = Control::from(w);
+        if (c && !c->m_focusInside) {
+            c->m_focusInside = true;
+            entered.prepend(w);
+        }
+    }
+    for (const auto &w : entered) {
+        if (Control *c = Control::from(w.data()))
+            c->fire([c] { c->emitOnEnter(); });
+    }
+}
+
+void Control::focusLeft(QFocusEvent *e)
+{
+    // Switching to another window or opening a pop-up leaves the focus where
+    // it is, as far as the form goes.
+    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason
+        || e->reason() == Qt::MenuBarFocusReason)
+        return;
+    QWidget *now = QApplication::focusWidget();
+    if (m_focusInside && !contains(now) && !canExit(now)) {
+        refuseExit();
+        return;
+    }
+    // Exit events go innermost first, to every control the focus has left.
+    QList<QPointer<QWidget>> left;
+    for (QWidget *w = m_widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+        Control *c = Control::from(w);
+        if (!c)
+            continue;
+        if (c->contains(now))
+            break;
+        if (c->m_focusInside) {
+            c->m_focusInside = false;
+            left << w;
+        }
+    }
+    for (const auto &w : left) {
+        if (Control *c = Control::from(w.data()))
+            c->fire([c] { c->emitOnExit(); });
+    }
+}
+
+void Control::doClick()
+{
+    fire([this] { emitOnClick(); });
+}
+
+void Control::doDblClick()
+{
+    fire([this] { emitOnDblClick(); });
+}
+
+void Control::doMouseDown(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y)
+{
+    fire([&] { emitOnMouseDown(button, shift, x, y); });
+}
+
+void Control::doMouseMove(Tk::TShiftState shift, int x, int y)
+{
+    fire([&] { emitOnMouseMove(shift, x, y); });
+}
+
+void Control::doMouseUp(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y)
+{
+    fire([&] { emitOnMouseUp(button, shift, x, y); });
+}
+
+// ---- Geometry and alignment -------------------------------------------------
 
 QRect Control::BoundsRect() const
 {
@@ -376,12 +482,45 @@ void Control::SetEnabled(bool enabled)
     applyPalette();
 }
 
+QRect Control::clientRect() const
+{
+    return m_widget->rect();
+}
+
+void Control::Realign()
+{
+    if (m_aligning || isLoading() || isDestroying())
+        return;
+    std::vector<AlignLayout::Item> items;
+    std::vector<Control *> controls;
+    for (QObject *o : m_widget->children()) {
+        if (!o->isWidgetType())
+            continue;
+        Control *c = from(o);
+        if (!c || c->m_align == Tk::TAlign::alNone || !c->m_visible || static_cast<QWidget *>(o)->isWindow())
+            continue;
+        items.push_back({c->m_align, c->BoundsRect()});
+        controls.push_back(c);
+    }
+    if (items.empty())
+        return;
+    AlignLayout::arrange(clientRect(), items);
+    m_aligning = true;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const QRect &r = items[i].bounds;
+        if (controls[i]->BoundsRect() != r)
+            controls[i]->SetBounds(r.left(), r.top(), r.width(), r.height());
+    }
+    m_aligning = false;
+}
+
+// ---- Hint, colour, font -----------------------------------------------------
+
 bool Control::ShowHint() const
 {
     if (m_parentShowHint) {
         if (Control *p = from(m_widget->parentWidget()))
             return p->ShowHint();
-        return m_showHint;
     }
     return m_showHint;
 }
@@ -502,6 +641,8 @@ void Control::applyPalette()
     applyColor(Colors::toQColor(Color()));
 }
 
+// ---- Tab order and focus ----------------------------------------------------
+
 QList<Control *> Control::tabOrderList(const QWidget *parent)
 {
     QList<Control *> list;
@@ -514,8 +655,7 @@ QList<Control *> Control::tabOrderList(const QWidget *parent)
         if (c && c->m_windowed && !static_cast<QWidget *>(o)->isWindow())
             list << c;
     }
-    std::stable_sort(list.begin(), list.end(),
-                     [](const Control *a, const Control *b) { return a->m_tabPosition < b->m_tabPosition; });
+    std::stable_sort(list.begin(), list.end(), [](const Control *a, const Control *b) { return a->m_tabRank < b->m_tabRank; });
     return list;
 }
 
@@ -541,16 +681,41 @@ void Control::SetTabOrder(int order)
     QWidget *parent = m_widget->parentWidget();
     if (isLoading() || !parent) {
         // Stored positions are sorted once every sibling exists.
-        m_tabPosition = order;
+        m_tabRank = order;
         return;
     }
     QList<Control *> list = tabOrderList(parent);
+    const int index = std::clamp(order, 0, int(list.size()) - 1);
+    if (list.indexOf(this) == index)
+        return;
     list.removeOne(this);
-    const int index = std::clamp(order, 0, int(list.size()));
     list.insert(index, this);
     for (int i = 0; i < list.size(); ++i)
-        list[i]->m_tabPosition = i;
-    ensureFocusChain();
+        list[i]->m_tabRank = i;
+    placeInFocusChain();
+}
+
+void Control::placeInFocusChain()
+{
+    if (isLoading() || !m_windowed || m_widget->isWindow())
+        return;
+    QList<QWidget *> chain;
+    collectChain(m_widget, true, chain);
+    if (chain.isEmpty())
+        return;
+    if (QWidget *anchor = predecessorInChain(m_widget))
+        linkChain(anchor, chain);
+    else
+        applyFocusChain(m_widget->window());
+}
+
+void Control::applyFocusChain(QWidget *window)
+{
+    if (!window)
+        return;
+    QList<QWidget *> chain;
+    collectChain(window, false, chain);
+    linkChain(nullptr, chain);
 }
 
 void Control::SetTabStop(bool tabStop)
@@ -568,6 +733,31 @@ void Control::setFocusable(bool focusable)
     else
         m_widget->setFocusPolicy(m_tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
+
+Control *Control::firstFocusable(const QWidget *root, bool requireTabStop)
+{
+    if (!root)
+        return nullptr;
+    for (Control *c : tabOrderList(root)) {
+        if (c->CanFocus() && (!requireTabStop || c->m_tabStop))
+            return c;
+        if (!c->widget()->isVisible() || !c->widget()->isEnabled())
+            continue;
+        if (Control *inner = firstFocusable(c->widget(), requireTabStop))
+            return inner;
+    }
+    // Containers that are not controls (the pages of a notebook) are searched too.
+    for (QObject *o : root->children()) {
+        if (o->isWidgetType() && !from(o) && !static_cast<QWidget *>(o)->isWindow()
+            && static_cast<QWidget *>(o)->isVisible()) {
+            if (Control *inner = firstFocusable(static_cast<QWidget *>(o), requireTabStop))
+                return inner;
+        }
+    }
+    return nullptr;
+}
+
+// ---- Parent, menu, cursor ---------------------------------------------------
 
 void Control::SetPopupMenu(TPopupMenu *menu)
 {
@@ -592,14 +782,15 @@ void Control::SetParent(QWidget *parent)
     if (parent && !managesOwnVisibility())
         m_widget->setVisible(m_visible);
     if (!isLoading())
-        m_tabPosition = nextTabPosition();
+        m_tabRank = nextTabRank();
     parentChanged();
     boundsChanged();
     if (Control *o = from(old))
         o->Realign();
     if (Control *p = from(parent))
         p->Realign();
-    ensureFocusChain();
+    if (parent)
+        placeInFocusChain();
 }
 
 QWidget *Control::Parent() const
@@ -633,56 +824,10 @@ void Control::Invalidate()
     m_widget->update();
 }
 
-QRect Control::clientRect() const
-{
-    return m_widget->rect();
-}
-
-void Control::Realign()
-{
-    if (m_aligning || isLoading() || isDestroying())
-        return;
-    std::vector<AlignLayout::Item> items;
-    std::vector<Control *> controls;
-    for (QObject *o : m_widget->children()) {
-        if (!o->isWidgetType())
-            continue;
-        Control *c = from(o);
-        if (!c || c->m_align == Tk::TAlign::alNone || !c->m_visible || static_cast<QWidget *>(o)->isWindow())
-            continue;
-        items.push_back({c->m_align, c->BoundsRect()});
-        controls.push_back(c);
-    }
-    if (items.empty())
-        return;
-    AlignLayout::arrange(clientRect(), items);
-    m_aligning = true;
-    for (size_t i = 0; i < items.size(); ++i) {
-        const QRect &r = items[i].bounds;
-        if (controls[i]->BoundsRect() != r)
-            controls[i]->SetBounds(r.left(), r.top(), r.width(), r.height());
-    }
-    m_aligning = false;
-}
-
 void Control::loaded()
 {
     Component::loaded();
     Realign();
-}
-
-void Control::addInputWidget(QWidget *w)
-{
-    if (!w || m_inputWidgets.contains(w))
-        return;
-    m_inputWidgets.removeIf([](const QPointer<QWidget> &p) { return p.isNull(); });
-    m_inputWidgets << w;
-    w->setAttribute(Qt::WA_NoMousePropagation);
-    ControlEvents::instance().watch(w, this);
-    // Inner widgets can go before the control (a cell editor, the text box
-    // of a combo box whose style changed); their address must not stay known.
-    QObject::connect(w, &QObject::destroyed, &ControlEvents::instance(),
-                     [w] { ControlEvents::instance().forget(w); });
 }
 
 bool Control::dialogKey(int)
@@ -698,93 +843,3 @@ bool Control::canExit(const QWidget *) const
 void Control::boundsChanged() {}
 
 void Control::parentChanged() {}
-
-void Control::eventBound(const QByteArray &) {}
-
-void Control::doMouseDown(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y)
-{
-    QObject *sender = m_widget;
-    callEvent<void>("OnMouseDown", nullptr, sender, button, shift, x, y);
-}
-
-void Control::doMouseMove(Tk::TShiftState shift, int x, int y)
-{
-    QObject *sender = m_widget;
-    callEvent<void>("OnMouseMove", nullptr, sender, shift, x, y);
-}
-
-void Control::doMouseUp(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y)
-{
-    QObject *sender = m_widget;
-    callEvent<void>("OnMouseUp", nullptr, sender, button, shift, x, y);
-}
-
-Control *Control::firstFocusable(const QWidget *root, bool requireTabStop)
-{
-    if (!root)
-        return nullptr;
-    for (Control *c : tabOrderList(root)) {
-        if (c->CanFocus() && (!requireTabStop || c->m_tabStop))
-            return c;
-        if (!c->widget()->isVisible() || !c->widget()->isEnabled())
-            continue;
-        if (Control *inner = firstFocusable(c->widget(), requireTabStop))
-            return inner;
-    }
-    // Containers that are not controls (the pages of a notebook) are searched too.
-    for (QObject *o : root->children()) {
-        if (o->isWidgetType() && !from(o) && !static_cast<QWidget *>(o)->isWindow()
-            && static_cast<QWidget *>(o)->isVisible()) {
-            if (Control *inner = firstFocusable(static_cast<QWidget *>(o), requireTabStop))
-                return inner;
-        }
-    }
-    return nullptr;
-}
-
-namespace {
-void collectFocusChain(QWidget *parent, QList<QWidget *> &chain)
-{
-    for (Control *c : Control::tabOrderList(parent)) {
-        QWidget *w = c->widget();
-        if (w->focusPolicy() & Qt::TabFocus)
-            chain << w;
-        collectFocusChain(w, chain);
-    }
-    for (QObject *o : parent->children()) {
-        if (o->isWidgetType() && !Control::from(o) && !static_cast<QWidget *>(o)->isWindow())
-            collectFocusChain(static_cast<QWidget *>(o), chain);
-    }
-}
-} // namespace
-
-void Control::applyFocusChain(QWidget *window)
-{
-    if (!window)
-        return;
-    QList<QWidget *> chain;
-    collectFocusChain(window, chain);
-    for (int i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
-}
-
-void Control::ensureFocusChain()
-{
-    QWidget *window = m_widget->window();
-    if (!window || !QCoreApplication::instance())
-        return;
-    auto &dirty = dirtyWindows();
-    const bool first = dirty.isEmpty();
-    if (!dirty.contains(window))
-        dirty.append(window);
-    if (first) {
-        QTimer::singleShot(0, QCoreApplication::instance(), [] {
-            const auto windows = dirtyWindows();
-            dirtyWindows().clear();
-            for (const auto &w : windows) {
-                if (w)
-                    applyFocusChain(w);
-            }
-        });
-    }
-}

@@ -3,10 +3,11 @@
 // What every control of a form shares beside its Qt widget: position and size
 // as Left/Top/Width/Height, alignment inside the parent, its own visible and
 // enabled flags, hint, colour and font with parent inheritance, tab order,
-// pop-up menu, cursor, and mouse, key and focus events bound by name.
+// pop-up menu, cursor, and the mouse, key and focus events, which the control
+// raises from its own event handling as Qt signals.
 //
-// A control class derives from its Qt widget and from Control, and declares
-// the shared published properties with TK_CONTROL right after Q_OBJECT.
+// A control class derives from ControlWidget<QtWidget> and declares the shared
+// published properties and events with TK_CONTROL right after Q_OBJECT.
 
 #include "toolkit/Component.h"
 #include "toolkit/Enums.h"
@@ -17,7 +18,10 @@
 #include <QRect>
 #include <QWidget>
 
+class QFocusEvent;
+
 #define TK_CONTROL                                                                                                  \
+    Q_INTERFACES(Component Control)                                                                                 \
     Q_PROPERTY(int Left READ Left WRITE SetLeft)                                                                    \
     Q_PROPERTY(int Top READ Top WRITE SetTop)                                                                       \
     Q_PROPERTY(int Width READ Width WRITE SetWidth)                                                                 \
@@ -28,26 +32,48 @@
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)                                                                \
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)                                                       \
     Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)                                     \
-    Q_PROPERTY(Tk::TColor Color READ Color WRITE SetColor)                                     \
+    Q_PROPERTY(Tk::TColor Color READ Color WRITE SetColor)                                                          \
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)                                              \
-    Q_PROPERTY(TFont *Font READ Font)                                                           \
+    Q_PROPERTY(TFont *Font READ Font)                                                                               \
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)                                                 \
-    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                \
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)                                                        \
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)                                                          \
     Q_PROPERTY(TPopupMenu *PopupMenu READ PopupMenu WRITE SetPopupMenu)                                             \
     Q_PROPERTY(Tk::TCursor Cursor READ Cursor WRITE SetCursor)                                                      \
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)                                               \
     Q_PROPERTY(int Tag READ Tag WRITE SetTag)                                                                       \
-    Q_CLASSINFO("event:OnClick", "void(QObject*)")                                                                  \
-    Q_CLASSINFO("event:OnDblClick", "void(QObject*)")                                                               \
-    Q_CLASSINFO("event:OnMouseDown", "void(QObject*,Tk::TMouseButton,Tk::TShiftState,int,int)")                    \
-    Q_CLASSINFO("event:OnMouseMove", "void(QObject*,Tk::TShiftState,int,int)")                                      \
-    Q_CLASSINFO("event:OnMouseUp", "void(QObject*,Tk::TMouseButton,Tk::TShiftState,int,int)")                      \
-    Q_CLASSINFO("event:OnEnter", "void(QObject*)")                                                                  \
-    Q_CLASSINFO("event:OnExit", "void(QObject*)")                                                                   \
-    Q_CLASSINFO("event:OnKeyDown", "void(QObject*,int&,Tk::TShiftState)")                                           \
-    Q_CLASSINFO("event:OnKeyPress", "void(QObject*,QChar&)")                                                        \
-    Q_CLASSINFO("event:OnKeyUp", "void(QObject*,int&,Tk::TShiftState)")
+                                                                                                                    \
+Q_SIGNALS:                                                                                                          \
+    void OnClick(QObject *Sender);                                                                                  \
+    void OnDblClick(QObject *Sender);                                                                               \
+    void OnMouseDown(QObject *Sender, Tk::TMouseButton Button, Tk::TShiftState Shift, int X, int Y);                \
+    void OnMouseMove(QObject *Sender, Tk::TShiftState Shift, int X, int Y);                                         \
+    void OnMouseUp(QObject *Sender, Tk::TMouseButton Button, Tk::TShiftState Shift, int X, int Y);                  \
+    void OnEnter(QObject *Sender);                                                                                  \
+    void OnExit(QObject *Sender);                                                                                   \
+    void OnKeyDown(QObject *Sender, int &Key, Tk::TShiftState Shift);                                               \
+    void OnKeyPress(QObject *Sender, QChar &Key);                                                                   \
+    void OnKeyUp(QObject *Sender, int &Key, Tk::TShiftState Shift);                                                 \
+                                                                                                                    \
+protected:                                                                                                          \
+    void emitOnClick() override { Q_EMIT OnClick(this); }                                                           \
+    void emitOnDblClick() override { Q_EMIT OnDblClick(this); }                                                     \
+    void emitOnMouseDown(Tk::TMouseButton b, Tk::TShiftState s, int x, int y) override                              \
+    {                                                                                                               \
+        Q_EMIT OnMouseDown(this, b, s, x, y);                                                                       \
+    }                                                                                                               \
+    void emitOnMouseMove(Tk::TShiftState s, int x, int y) override { Q_EMIT OnMouseMove(this, s, x, y); }           \
+    void emitOnMouseUp(Tk::TMouseButton b, Tk::TShiftState s, int x, int y) override                                \
+    {                                                                                                               \
+        Q_EMIT OnMouseUp(this, b, s, x, y);                                                                         \
+    }                                                                                                               \
+    void emitOnEnter() override { Q_EMIT OnEnter(this); }                                                           \
+    void emitOnExit() override { Q_EMIT OnExit(this); }                                                             \
+    void emitOnKeyDown(int &key, Tk::TShiftState s) override { Q_EMIT OnKeyDown(this, key, s); }                    \
+    void emitOnKeyPress(QChar &key) override { Q_EMIT OnKeyPress(this, key); }                                      \
+    void emitOnKeyUp(int &key, Tk::TShiftState s) override { Q_EMIT OnKeyUp(this, key, s); }                        \
+                                                                                                                    \
+private:
 
 class Control : public Component
 {
@@ -55,6 +81,8 @@ public:
     Control(QWidget *self, QObject *owner);
     ~Control() override;
 
+    // The control part of `object`, or null; safe on objects that are being
+    // destroyed, as Component::from is.
     static Control *from(const QObject *object);
     QWidget *widget() const { return m_widget; }
 
@@ -102,7 +130,8 @@ public:
     void SetParentFont(bool parentFont);
 
     // The position among the parent's controls in the tab order; setting it
-    // moves the control there (a position past the end means last).
+    // moves the control there (a position past the end means last) and
+    // writes the new order into Qt's focus chain at once.
     int TabOrder() const;
     void SetTabOrder(int order);
     bool TabStop() const { return m_tabStop; }
@@ -117,8 +146,8 @@ public:
     int Tag() const { return m_tag; }
     void SetTag(int tag) { m_tag = tag; }
 
-    // Sets the widget parent, keeping the visible flag, and appends the
-    // control to the new parent's tab order.
+    // Sets the widget parent, keeping the visible flag, and makes the control
+    // the last of the new parent's tab order.
     virtual void SetParent(QWidget *parent);
     QWidget *Parent() const;
     bool CanFocus() const;
@@ -138,8 +167,9 @@ public:
     // The first control inside `root`, depth first in tab order, that can take
     // the focus; with `requireTabStop` only those with a tab stop count.
     static Control *firstFocusable(const QWidget *root, bool requireTabStop);
-    // Applies the tab order of every container inside `window` to Qt's focus
-    // chain, so that the Tab key follows it.
+    // Writes the tab order of every container inside `window` into Qt's focus
+    // chain, so that the Tab key follows it. A form does it once, when it has
+    // been loaded; later changes patch the chain where they happen.
     static void applyFocusChain(QWidget *window);
 
     void loaded() override;
@@ -151,14 +181,20 @@ public:
     virtual bool dialogKey(int virtualKey);
 
 protected:
+    // The kinds of input an inner widget of the control passes on as the
+    // control's own.
+    enum InputKind { MouseInput = 0x1, KeyInput = 0x2, FocusInput = 0x4, AllInput = 0x7 };
+
     // Events of the widget that the shared event handling sees first.
     virtual bool nativeClick() const { return false; }
     virtual bool nativeDblClick() const { return false; }
     // True for a key event the control already turned into its key events
     // and now passes on to an inner widget (a grid starting its cell editor).
     virtual bool keyAlreadySeen(const QEvent *) const { return false; }
-    // Widgets inside the control that receive its mouse events (viewports).
-    void addInputWidget(QWidget *w);
+    // Widgets inside the control whose input is the control's (viewports, the
+    // text box of a combo box, a grid's cell editor).
+    void addInputWidget(QWidget *w, int kinds = AllInput);
+    bool isInputWidget(const QObject *o) const;
     // Called after the bounds changed (moved or resized), for any reason.
     virtual void boundsChanged();
     // Called after the widget parent was set.
@@ -179,21 +215,48 @@ protected:
     // OnEnter anywhere; refuseExit() then takes the focus back and says why.
     virtual bool canExit(const QWidget *next) const;
     virtual void refuseExit() {}
-    void eventBound(const QByteArray &event) override;
 
-    // Raises the mouse events of the shared event set; X and Y are in the
-    // control's coordinates.
+    // The shared event handling, called by ControlWidget: handleEvent before
+    // the widget sees the event (true consumes it), afterEvent once it has.
+    bool handleEvent(QObject *watched, QEvent *e);
+    void afterEvent(QObject *watched, QEvent *e);
+
+    // The published events; TK_CONTROL emits them as the class's signals.
+    virtual void emitOnClick() = 0;
+    virtual void emitOnDblClick() = 0;
+    virtual void emitOnMouseDown(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y) = 0;
+    virtual void emitOnMouseMove(Tk::TShiftState shift, int x, int y) = 0;
+    virtual void emitOnMouseUp(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y) = 0;
+    virtual void emitOnEnter() = 0;
+    virtual void emitOnExit() = 0;
+    virtual void emitOnKeyDown(int &key, Tk::TShiftState shift) = 0;
+    virtual void emitOnKeyPress(QChar &key) = 0;
+    virtual void emitOnKeyUp(int &key, Tk::TShiftState shift) = 0;
+
+    // Raises the events through the one guard of Component::fire.
+    void doClick();
+    void doDblClick();
+    // X and Y are in the control's coordinates.
     void doMouseDown(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y);
     void doMouseMove(Tk::TShiftState shift, int x, int y);
     void doMouseUp(Tk::TMouseButton button, Tk::TShiftState shift, int x, int y);
-    void doClick() { fireNotify("OnClick"); }
-    void doDblClick() { fireNotify("OnDblClick"); }
 
 private:
-    friend class ControlEvents;
+    struct InputWidget {
+        QPointer<QWidget> widget;
+        int kinds;
+    };
+
+    int inputKinds(const QObject *o) const;
+    bool contains(const QWidget *w) const;
+    bool mouseEvent(QWidget *from, QEvent *e);
+    bool keyEvent(QEvent *e);
+    bool contextMenu(QObject *watched, QEvent *e, bool answered);
+    void focusArrived();
+    void focusLeft(QFocusEvent *e);
+    void placeInFocusChain();
     void applyPalette();
     void refreshParentFont() const;
-    void ensureFocusChain();
 
     QWidget *m_widget;
     Tk::TAlign m_align = Tk::TAlign::alNone;
@@ -205,7 +268,10 @@ private:
     bool m_parentColor = true;
     mutable TFont *m_font = nullptr;
     bool m_parentFont = true;
-    qint64 m_tabPosition;
+    // The control's place among its siblings in the tab order. Qt's focus
+    // chain holds only widgets that can take the focus, so containers keep
+    // their place here; the chain is written from it.
+    qint64 m_tabRank;
     bool m_tabStop = false;
     bool m_focusable = false;
     bool m_windowed = true;
@@ -215,5 +281,12 @@ private:
     int m_tag = 0;
     bool m_pressed = false;
     bool m_aligning = false;
-    QList<QPointer<QWidget>> m_inputWidgets;
+    // Whether the focus is inside the control (itself or an inner widget),
+    // as far as its enter and exit events go.
+    bool m_focusInside = false;
+    bool m_resendingContextMenu = false;
+    QList<InputWidget> m_inputWidgets;
 };
+
+#define Control_iid "org.ravik.Control"
+Q_DECLARE_INTERFACE(Control, Control_iid)

@@ -161,7 +161,7 @@ private:
     void applyProperty(QObject *object, const DefProperty &prop)
     {
         const QList<QByteArray> path = prop.name.split('.');
-        if (path.size() == 1 && Component::eventSignature(object->metaObject(), prop.name, nullptr)) {
+        if (path.size() == 1 && Component::eventIndex(object->metaObject(), prop.name) >= 0) {
             if (prop.value.kind != DefValue::Kind::Identifier)
                 fail(prop.value.line, prop.value.column,
                      QStringLiteral("event %1 takes the name of a handler, not %2")

@@ -68,8 +68,7 @@ constexpr int kPageInset = 4;
 } // namespace
 
 NotebookHost::NotebookHost(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
     , m_tabBar(new PageTabBar(this))
 {
     setFocusable(false);

@@ -5,7 +5,7 @@
 // controls of the notebook; a page whose tab is hidden is never shown. A tab
 // clicked by the user can be refused (allowChange) before it becomes active.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QList>
 #include <QPointer>
@@ -14,7 +14,7 @@
 class NotebookPage;
 class QTabBar;
 
-class NotebookHost : public QWidget, public Control
+class NotebookHost : public ControlWidget<QWidget>
 {
     Q_OBJECT
 

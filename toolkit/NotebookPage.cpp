@@ -3,8 +3,7 @@
 #include "toolkit/NotebookHost.h"
 
 NotebookPage::NotebookPage(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     setFocusable(false);
 }

@@ -5,14 +5,14 @@
 // only while it is the active page and its tab is shown; the page's own
 // bounds and visible flag do not move or show it.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QPointer>
 #include <QWidget>
 
 class NotebookHost;
 
-class NotebookPage : public QWidget, public Control
+class NotebookPage : public ControlWidget<QWidget>
 {
     Q_OBJECT
 

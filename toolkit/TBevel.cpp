@@ -5,8 +5,7 @@
 #include <QPainter>
 
 TBevel::TBevel(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     setFocusable(false);
     resize(50, 50);

@@ -3,11 +3,11 @@
 // A bevelled frame or line that sets off part of a form: a box, an etched
 // frame, or a line along one edge, lowered or raised. It holds nothing.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QWidget>
 
-class TBevel : public QWidget, public Control
+class TBevel : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL

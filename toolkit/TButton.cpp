@@ -4,8 +4,7 @@
 #include "toolkit/Keys.h"
 
 TButton::TButton(QObject *owner)
-    : QPushButton(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QPushButton>(owner)
 {
     SetTabStop(true);
     setFocusable(true);
@@ -29,7 +28,7 @@ void TButton::SetDefault(bool isDefault)
 void TButton::Click()
 {
     QPointer<QWidget> self(this);
-    fireNotify("OnClick");
+    doClick();
     if (self && m_modalResult != 0) {
         for (QWidget *w = parentWidget(); w; w = w->parentWidget()) {
             if (auto *f = qobject_cast<TForm *>(w)) {

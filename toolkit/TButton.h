@@ -3,11 +3,11 @@
 // A push button. As the default button it takes Enter on its form, as the
 // cancel button Escape.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QPushButton>
 
-class TButton : public QPushButton, public Control
+class TButton : public ControlWidget<QPushButton>
 {
     Q_OBJECT
     TK_CONTROL

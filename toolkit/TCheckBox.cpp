@@ -1,8 +1,7 @@
 #include "toolkit/TCheckBox.h"
 
 TCheckBox::TCheckBox(QObject *owner)
-    : QCheckBox(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QCheckBox>(owner)
 {
     SetTabStop(true);
     setFocusable(true);

@@ -3,11 +3,11 @@
 // A check box with a caption. OnClick is raised when the user clicks it, not
 // when code changes its state.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QCheckBox>
 
-class TCheckBox : public QCheckBox, public Control
+class TCheckBox : public ControlWidget<QCheckBox>
 {
     Q_OBJECT
     TK_CONTROL

@@ -4,8 +4,7 @@
 #include <QLineEdit>
 
 TComboBox::TComboBox(QObject *owner)
-    : QComboBox(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QComboBox>(owner)
 {
     SetTabStop(true);
     setFocusable(true);
@@ -16,7 +15,7 @@ TComboBox::TComboBox(QObject *owner)
         if (m_programmatic || isLoading())
             return;
         doClick();
-        fireNotify("OnChange");
+        fire([this] { emit OnChange(this); });
     });
 }
 
@@ -37,7 +36,7 @@ void TComboBox::SetStyle(Tk::TComboBoxStyle style)
         addInputWidget(lineEdit());
         connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &) {
             if (!m_programmatic && !isLoading())
-                fireNotify("OnChange");
+                fire([this] { emit OnChange(this); });
         });
     }
     --m_programmatic;
@@ -144,6 +143,6 @@ int TComboBox::IndexOf(const QString &text) const
 
 void TComboBox::showPopup()
 {
-    fireNotify("OnDropDown");
+    fire([this] { emit OnDropDown(this); });
     QComboBox::showPopup();
 }

@@ -4,11 +4,11 @@
 // raised when the user edits the text or picks a line; OnClick when the user
 // picks a line. Code that sets Text or ItemIndex raises neither.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QComboBox>
 
-class TComboBox : public QComboBox, public Control
+class TComboBox : public ControlWidget<QComboBox>
 {
     Q_OBJECT
     TK_CONTROL
@@ -20,8 +20,10 @@ class TComboBox : public QComboBox, public Control
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
     Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
-    Q_CLASSINFO("event:OnChange", "void(QObject*)")
-    Q_CLASSINFO("event:OnDropDown", "void(QObject*)")
+
+Q_SIGNALS:
+    void OnChange(QObject *Sender);
+    void OnDropDown(QObject *Sender);
 
 public:
     explicit TComboBox(QObject *owner);

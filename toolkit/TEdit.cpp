@@ -1,8 +1,7 @@
 #include "toolkit/TEdit.h"
 
 TEdit::TEdit(QObject *owner)
-    : QLineEdit(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QLineEdit>(owner)
 {
     SetTabStop(true);
     setFocusable(true);
@@ -19,7 +18,7 @@ TEdit::TEdit(QObject *owner)
                 return;
             }
         }
-        fireNotify("OnChange");
+        fire([this] { emit OnChange(this); });
     });
 }
 

@@ -3,11 +3,11 @@
 // A one-line text box. OnChange is raised for every change of the text, by
 // typing or by code.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QLineEdit>
 
-class TEdit : public QLineEdit, public Control
+class TEdit : public ControlWidget<QLineEdit>
 {
     Q_OBJECT
     TK_CONTROL
@@ -18,7 +18,9 @@ class TEdit : public QLineEdit, public Control
     Q_PROPERTY(Tk::TEditCharCase CharCase READ CharCase WRITE SetCharCase)
     Q_PROPERTY(bool AutoSelect READ AutoSelect WRITE SetAutoSelect)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
-    Q_CLASSINFO("event:OnChange", "void(QObject*)")
+
+Q_SIGNALS:
+    void OnChange(QObject *Sender);
 
 public:
     explicit TEdit(QObject *owner);

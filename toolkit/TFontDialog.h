@@ -15,6 +15,7 @@
 class TFontDialog : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(TFont *Font READ Font)
 
 public:

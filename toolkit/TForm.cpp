@@ -37,8 +37,7 @@ bool offerDialogKey(QWidget *parent, int key)
 } // namespace
 
 TForm::TForm(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     SetVisible(false);
     setFocusable(false);
@@ -46,8 +45,11 @@ TForm::TForm(QObject *owner)
 
 TForm::~TForm()
 {
-    if (!isDestroying())
-        Component::beforeDestruction();
+    // A form's handlers are methods of its own class, which is gone by now:
+    // only free() can raise OnDestroy while they still run.
+    if (!isDestroying() && m_created)
+        qWarning("TForm::~TForm: %s was deleted without Component::free; OnDestroy was not raised",
+                 qPrintable(objectName()));
     if (Application::mainForm() == this)
         Application::setMainForm(nullptr);
 }
@@ -253,13 +255,12 @@ void TForm::Show()
 void TForm::Close()
 {
     bool canClose = true;
-    QObject *sender = this;
-    callEvent<void>("OnCloseQuery", nullptr, sender, canClose);
+    fire([&] { emit OnCloseQuery(this, canClose); });
     if (!canClose)
         return;
     const bool main = Application::mainForm() == this;
     Tk::TCloseAction action = main ? Tk::TCloseAction::caFree : Tk::TCloseAction::caHide;
-    callEvent<void>("OnClose", nullptr, sender, action);
+    fire([&] { emit OnClose(this, action); });
     if (action == Tk::TCloseAction::caNone)
         return;
     if (main) {
@@ -303,7 +304,7 @@ void TForm::loadDefinition(const QString &path)
 void TForm::doCreate()
 {
     m_created = true;
-    fireNotify("OnCreate");
+    fire([this] { emit OnCreate(this); });
 }
 
 void TForm::loaded()
@@ -318,35 +319,35 @@ void TForm::beforeDestruction()
     if (isDestroying())
         return;
     if (m_created)
-        fireNotify("OnDestroy");
-    Control::beforeDestruction();
+        fire([this] { emit OnDestroy(this); });
+    ControlWidget<QWidget>::beforeDestruction();
 }
 
 void TForm::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    fireNotify("OnPaint");
+    fire([this] { emit OnPaint(this); });
 }
 
 void TForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    fireNotify("OnShow");
+    fire([this] { emit OnShow(this); });
     // An embedded form becomes the active form when it is shown.
     if (!isWindow())
-        fireNotify("OnActivate");
+        fire([this] { emit OnActivate(this); });
 }
 
 void TForm::hideEvent(QHideEvent *event)
 {
     QWidget::hideEvent(event);
-    fireNotify("OnHide");
+    fire([this] { emit OnHide(this); });
 }
 
 void TForm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    fireNotify("OnResize");
+    fire([this] { emit OnResize(this); });
 }
 
 void TForm::closeEvent(QCloseEvent *event)
@@ -372,16 +373,16 @@ bool TForm::event(QEvent *event)
     switch (event->type()) {
     case QEvent::WindowActivate:
         if (isWindow())
-            fireNotify("OnActivate");
+            fire([this] { emit OnActivate(this); });
         break;
     case QEvent::WindowDeactivate:
         if (isWindow())
-            fireNotify("OnDeactivate");
+            fire([this] { emit OnDeactivate(this); });
         break;
     default:
         break;
     }
-    return QWidget::event(event);
+    return ControlWidget<QWidget>::event(event);
 }
 
 bool TForm::eventFilter(QObject *watched, QEvent *event)
@@ -389,5 +390,5 @@ bool TForm::eventFilter(QObject *watched, QEvent *event)
     if (watched == parentWidget() && event->type() == QEvent::Resize
         && m_windowState == Tk::TWindowState::wsMaximized)
         fillParent();
-    return QWidget::eventFilter(watched, event);
+    return ControlWidget<QWidget>::eventFilter(watched, event);
 }

@@ -4,12 +4,12 @@
 // components and binds their events to its handler methods. A form is shown
 // as a top-level window or embedded borderless in another control.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 #include "toolkit/DefinitionError.h"
 
 #include <QWidget>
 
-class TForm : public QWidget, public Control
+class TForm : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL
@@ -24,16 +24,18 @@ class TForm : public QWidget, public Control
     Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE SetKeyPreview)
     Q_PROPERTY(QWidget *ActiveControl READ ActiveControl WRITE SetActiveControl STORED false)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult STORED false)
-    Q_CLASSINFO("event:OnCreate", "void(QObject*)")
-    Q_CLASSINFO("event:OnDestroy", "void(QObject*)")
-    Q_CLASSINFO("event:OnShow", "void(QObject*)")
-    Q_CLASSINFO("event:OnHide", "void(QObject*)")
-    Q_CLASSINFO("event:OnActivate", "void(QObject*)")
-    Q_CLASSINFO("event:OnDeactivate", "void(QObject*)")
-    Q_CLASSINFO("event:OnPaint", "void(QObject*)")
-    Q_CLASSINFO("event:OnResize", "void(QObject*)")
-    Q_CLASSINFO("event:OnClose", "void(QObject*,Tk::TCloseAction&)")
-    Q_CLASSINFO("event:OnCloseQuery", "void(QObject*,bool&)")
+
+Q_SIGNALS:
+    void OnCreate(QObject *Sender);
+    void OnDestroy(QObject *Sender);
+    void OnShow(QObject *Sender);
+    void OnHide(QObject *Sender);
+    void OnActivate(QObject *Sender);
+    void OnDeactivate(QObject *Sender);
+    void OnPaint(QObject *Sender);
+    void OnResize(QObject *Sender);
+    void OnClose(QObject *Sender, Tk::TCloseAction &Action);
+    void OnCloseQuery(QObject *Sender, bool &CanClose);
 
 public:
     explicit TForm(QObject *owner);

@@ -1,8 +1,7 @@
 #include "toolkit/TGroupBox.h"
 
 TGroupBox::TGroupBox(QObject *owner)
-    : QGroupBox(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QGroupBox>(owner)
 {
     setFocusable(false);
     resize(185, 105);

@@ -2,11 +2,11 @@
 
 // A framed box with a caption that groups other controls.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QGroupBox>
 
-class TGroupBox : public QGroupBox, public Control
+class TGroupBox : public ControlWidget<QGroupBox>
 {
     Q_OBJECT
     TK_CONTROL

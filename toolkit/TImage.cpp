@@ -5,8 +5,7 @@
 #include <QPainter>
 
 TImage::TImage(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     setFocusable(false);
     setWindowed(false);

@@ -3,12 +3,12 @@
 // A picture from an image file or resource, drawn at the top left, centred
 // or stretched to the control's size.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QImage>
 #include <QWidget>
 
-class TImage : public QWidget, public Control
+class TImage : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL

@@ -3,8 +3,7 @@
 #include <QEvent>
 
 TLabel::TLabel(QObject *owner)
-    : QLabel(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QLabel>(owner)
 {
     setTextFormat(Qt::PlainText);
     setFocusable(false);

@@ -3,11 +3,11 @@
 // A static text. With AutoSize (the default) it takes the size of its text,
 // keeping its right edge when right-justified.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QLabel>
 
-class TLabel : public QLabel, public Control
+class TLabel : public ControlWidget<QLabel>
 {
     Q_OBJECT
     TK_CONTROL

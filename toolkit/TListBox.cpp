@@ -50,8 +50,7 @@ private:
 };
 
 TListBox::TListBox(QObject *owner)
-    : QListWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QListWidget>(owner)
 {
     SetTabStop(true);
     setFocusable(true);

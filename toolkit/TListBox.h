@@ -5,11 +5,11 @@
 // mouse button is released over the list. Owner-drawn styles draw their lines
 // through drawItem.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QListWidget>
 
-class TListBox : public QListWidget, public Control
+class TListBox : public ControlWidget<QListWidget>
 {
     Q_OBJECT
     TK_CONTROL

@@ -29,7 +29,7 @@ void TMaskEdit::SetEditMask(const QString &mask)
     }
     --m_quiet;
     if (Text() != old)
-        fireNotify("OnChange");
+        fire([this] { emit OnChange(this); });
 }
 
 QString TMaskEdit::cells() const
@@ -70,7 +70,7 @@ void TMaskEdit::SetText(const QString &text)
     applyCells(wanted);
     --m_quiet;
     if (Text() != old)
-        fireNotify("OnChange");
+        fire([this] { emit OnChange(this); });
 }
 
 bool TMaskEdit::IsValid() const

@@ -3,8 +3,7 @@
 #include <QKeyEvent>
 
 TMemo::TMemo(QObject *owner)
-    : QPlainTextEdit(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QPlainTextEdit>(owner)
 {
     SetTabStop(true);
     setFocusable(true);
@@ -23,7 +22,7 @@ TMemo::TMemo(QObject *owner)
             setTextCursor(c);
             return;
         }
-        fireNotify("OnChange");
+        fire([this] { emit OnChange(this); });
     });
 }
 

@@ -3,11 +3,11 @@
 // A multi-line text box holding Lines. OnChange is raised for every change of
 // the text, by typing or by code.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QPlainTextEdit>
 
-class TMemo : public QPlainTextEdit, public Control
+class TMemo : public ControlWidget<QPlainTextEdit>
 {
     Q_OBJECT
     TK_CONTROL
@@ -20,7 +20,9 @@ class TMemo : public QPlainTextEdit, public Control
     Q_PROPERTY(Tk::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(bool WantReturns READ WantReturns WRITE SetWantReturns)
     Q_PROPERTY(bool WantTabs READ WantTabs WRITE SetWantTabs)
-    Q_CLASSINFO("event:OnChange", "void(QObject*)")
+
+Q_SIGNALS:
+    void OnChange(QObject *Sender);
 
 public:
     explicit TMemo(QObject *owner);

@@ -42,7 +42,7 @@ void TMenuItem::SetVisible(bool visible)
 void TMenuItem::Click()
 {
     if (m_enabled)
-        fireNotify("OnClick");
+        fire([this] { emit OnClick(this); });
 }
 
 QAction *TMenuItem::action() const

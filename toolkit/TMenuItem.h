@@ -14,13 +14,16 @@ class TPopupMenu;
 class TMenuItem : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
-    Q_CLASSINFO("event:OnClick", "void(QObject*)")
+
+Q_SIGNALS:
+    void OnClick(QObject *Sender);
 
 public:
     explicit TMenuItem(QObject *owner);

@@ -14,6 +14,7 @@
 class TOpenDialog : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     Q_PROPERTY(int FilterIndex READ FilterIndex WRITE SetFilterIndex)

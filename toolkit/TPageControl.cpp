@@ -35,12 +35,11 @@ TTabSheet *TPageControl::Pages(int index) const
 bool TPageControl::allowChange(int)
 {
     bool allow = true;
-    QObject *sender = this;
-    callEvent<void>("OnChanging", nullptr, sender, allow);
+    fire([&] { emit OnChanging(this, allow); });
     return allow;
 }
 
 void TPageControl::changed()
 {
-    fireNotify("OnChange");
+    fire([this] { emit OnChange(this); });
 }

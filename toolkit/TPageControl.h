@@ -14,8 +14,10 @@ class TPageControl : public NotebookHost
     TK_CONTROL
     Q_PROPERTY(TTabSheet *ActivePage READ ActivePage WRITE SetActivePage)
     Q_PROPERTY(int ActivePageIndex READ ActivePageIndex WRITE SetActivePageIndex STORED false)
-    Q_CLASSINFO("event:OnChange", "void(QObject*)")
-    Q_CLASSINFO("event:OnChanging", "void(QObject*,bool&)")
+
+Q_SIGNALS:
+    void OnChange(QObject *Sender);
+    void OnChanging(QObject *Sender, bool &AllowChange);
 
 public:
     explicit TPageControl(QObject *owner);

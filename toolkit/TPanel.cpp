@@ -7,8 +7,7 @@
 #include <QPainter>
 
 TPanel::TPanel(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     setFocusable(false);
     resize(185, 41);

@@ -3,11 +3,11 @@
 // A panel: a filled rectangle with raised or lowered bevels and a centred
 // caption, that holds other controls.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QWidget>
 
-class TPanel : public QWidget, public Control
+class TPanel : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL

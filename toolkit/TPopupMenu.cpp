@@ -66,6 +66,6 @@ QMenu *TPopupMenu::menu() const
 
 void TPopupMenu::Popup(int x, int y)
 {
-    fireNotify("OnPopup");
+    fire([this] { emit OnPopup(this); });
     menu()->popup(QPoint(x, y));
 }

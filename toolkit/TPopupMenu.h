@@ -15,9 +15,12 @@ class TMenuItem;
 class TPopupMenu : public QObject, public Component
 {
     Q_OBJECT
+    Q_INTERFACES(Component)
     Q_PROPERTY(bool AutoPopup READ AutoPopup WRITE SetAutoPopup)
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
-    Q_CLASSINFO("event:OnPopup", "void(QObject*)")
+
+Q_SIGNALS:
+    void OnPopup(QObject *Sender);
 
 public:
     explicit TPopupMenu(QObject *owner);

@@ -1,8 +1,7 @@
 #include "toolkit/TRadioButton.h"
 
 TRadioButton::TRadioButton(QObject *owner)
-    : QRadioButton(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QRadioButton>(owner)
 {
     SetTabStop(true);
     setFocusable(true);

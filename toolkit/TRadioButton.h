@@ -5,11 +5,11 @@
 // buttons of a radio group, take no part). OnClick is raised when the user
 // checks it.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QRadioButton>
 
-class TRadioButton : public QRadioButton, public Control
+class TRadioButton : public ControlWidget<QRadioButton>
 {
     Q_OBJECT
     TK_CONTROL

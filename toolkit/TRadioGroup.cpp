@@ -5,8 +5,7 @@
 #include <QRadioButton>
 
 TRadioGroup::TRadioGroup(QObject *owner)
-    : QGroupBox(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QGroupBox>(owner)
     , m_group(new QButtonGroup(this))
 {
     SetTabStop(true);

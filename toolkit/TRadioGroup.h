@@ -4,7 +4,7 @@
 // OnClick is raised whenever ItemIndex changes, by the user or by code (but
 // not while the form is being loaded).
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QGroupBox>
 #include <QList>
@@ -13,7 +13,7 @@
 class QButtonGroup;
 class QRadioButton;
 
-class TRadioGroup : public QGroupBox, public Control
+class TRadioGroup : public ControlWidget<QGroupBox>
 {
     Q_OBJECT
     TK_CONTROL

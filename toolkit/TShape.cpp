@@ -3,8 +3,7 @@
 #include <QPainter>
 
 TShape::TShape(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
     , m_pen(new TPen(this))
     , m_brush(new TBrush(this))
 {

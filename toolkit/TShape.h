@@ -4,14 +4,14 @@
 // with a pen and filled with a brush. Square kinds take the largest square
 // centred in the control; the outline lies inside the control's bounds.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 #include "toolkit/TBrush.h"
 #include "toolkit/TPen.h"
 
 #include <QRectF>
 #include <QWidget>
 
-class TShape : public QWidget, public Control
+class TShape : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL

@@ -5,8 +5,7 @@
 #include <QStyleOption>
 
 TSpeedButton::TSpeedButton(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
 {
     setFocusable(false);
     resize(25, 25);
@@ -98,7 +97,7 @@ void TSpeedButton::Click()
         else if (m_allowAllUp)
             SetDown(false);
     }
-    fireNotify("OnClick");
+    doClick();
 }
 
 void TSpeedButton::mousePressEvent(QMouseEvent *event)

@@ -6,12 +6,12 @@
 // GroupIndex above 0 act as a group: clicking one holds it down and lets the
 // others up; with AllowAllUp a held button comes up again when clicked.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 #include "toolkit/GlyphButton.h"
 
 #include <QWidget>
 
-class TSpeedButton : public QWidget, public Control, public GlyphButton
+class TSpeedButton : public ControlWidget<QWidget>, public GlyphButton
 {
     Q_OBJECT
     TK_CONTROL

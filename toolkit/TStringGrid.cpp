@@ -64,8 +64,7 @@ public:
             return true;
         m_grid->m_cells.insert(TStringGrid::key(col, row), text);
         emit dataChanged(index, index);
-        QObject *sender = m_grid;
-        m_grid->callEvent<void>("OnSetEditText", nullptr, sender, col, row, const_cast<QString &>(text));
+        m_grid->fire([&] { emit m_grid->OnSetEditText(m_grid, col, row, text); });
         return true;
     }
     void reset()
@@ -152,8 +151,7 @@ protected:
 };
 
 TStringGrid::TStringGrid(QObject *owner)
-    : QTableView(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QTableView>(owner)
     , m_model(new GridModel(this))
 {
     SetTabStop(true);

@@ -7,14 +7,14 @@
 // current cell changes (by the user or by setting Row or Col) and when the
 // user presses the mouse on the current cell.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 
 #include <QHash>
 #include <QTableView>
 
 class GridModel;
 
-class TStringGrid : public QTableView, public Control
+class TStringGrid : public ControlWidget<QTableView>
 {
     Q_OBJECT
     TK_CONTROL
@@ -32,8 +32,10 @@ class TStringGrid : public QTableView, public Control
     Q_PROPERTY(Tk::TColor FixedColor READ FixedColor WRITE SetFixedColor)
     Q_PROPERTY(int Row READ Row WRITE SetRow STORED false)
     Q_PROPERTY(int Col READ Col WRITE SetCol STORED false)
-    Q_CLASSINFO("event:OnSelectCell", "void(QObject*,int,int,bool&)")
-    Q_CLASSINFO("event:OnSetEditText", "void(QObject*,int,int,QString)")
+
+Q_SIGNALS:
+    void OnSelectCell(QObject *Sender, int ACol, int ARow, bool &CanSelect);
+    void OnSetEditText(QObject *Sender, int ACol, int ARow, const QString &Value);
 
 public:
     explicit TStringGrid(QObject *owner);

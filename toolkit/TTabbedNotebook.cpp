@@ -49,7 +49,6 @@ QStringList TTabbedNotebook::Pages() const
 bool TTabbedNotebook::allowChange(int index)
 {
     bool allow = true;
-    QObject *sender = this;
-    callEvent<void>("OnChange", nullptr, sender, index, allow);
+    fire([&] { emit OnChange(this, index, allow); });
     return allow;
 }

@@ -15,7 +15,9 @@ class TTabbedNotebook : public NotebookHost
     Q_PROPERTY(QString ActivePage READ ActivePage WRITE SetActivePage STORED false)
     Q_PROPERTY(int TabsPerRow READ TabsPerRow WRITE SetTabsPerRow)
     Q_PROPERTY(TFont *TabFont READ TabFont)
-    Q_CLASSINFO("event:OnChange", "void(QObject*,int,bool&)")
+
+Q_SIGNALS:
+    void OnChange(QObject *Sender, int NewTab, bool &AllowChange);
 
 public:
     explicit TTabbedNotebook(QObject *owner);

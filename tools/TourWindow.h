@@ -23,7 +23,7 @@ inline void settle()
 {
     for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents();
-        Component::flushDeferred();
+        Component::deleteFreed();
         QTest::qWait(40);
     }
 }
@@ -59,7 +59,7 @@ inline void stop()
 {
     Component::free(Form1);
     Form1 = nullptr;
-    Component::flushDeferred();
+    Component::deleteFreed();
 }
 
 } // namespace TourWindow

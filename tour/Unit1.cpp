@@ -2,7 +2,6 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/ClassRegistry.h"
-#include "toolkit/Dialogs.h"
 #include "toolkit/TListBox.h"
 #include "toolkit/TStringGrid.h"
 #include "wizard/TAssistent.h"
@@ -66,8 +65,7 @@ TForm *TForm1::createScreen(const QByteArray &className)
     } catch (const DefinitionError &e) {
         // A screen whose definition cannot be read stays away; the page shows
         // an empty frame and the tour goes on.
-        Dialogs::MessageDlg(QStringLiteral("This screen cannot be shown.\n%1").arg(e.text()), Dialogs::MsgType::mtError,
-                            Dialogs::MsgButton::mbOK);
+        Application::reportError(QStringLiteral("This screen cannot be shown.\n%1").arg(e.text()));
         return nullptr;
     }
     auto *screen = qobject_cast<TForm *>(o);

@@ -1,32 +1,36 @@
 #pragma once
 
-// Calls the page element protocol by name. An element class declares the
-// operations as Q_INVOKABLE (SetNewPosition(int), SetNumApos(int),
-// JumpTarget(int)); the wizard calls them on every component of its form
-// whose class has them and skips the others, so it knows no element class.
+// The page element protocol: what the wizard asks of every component of its
+// owner form that offers it, found with qobject_cast, so that the wizard
+// knows no element class. An element class declares it with
+// Q_INTERFACES(ElementProtocol) (TK_PAGE_ELEMENT does).
 
-#include <QByteArray>
+#include <QObject>
 
 #include <optional>
-
-class QMetaObject;
-class QObject;
 
 class ElementProtocol
 {
 public:
-    // The index of the method `signature` ("SetNewPosition(int)") of the
-    // class, or -1; looked up once per class.
-    static int methodIndex(const QMetaObject *mo, const QByteArray &signature);
+    virtual ~ElementProtocol() = default;
 
-    // Calls `signature` with `value` on every component owned by `owner`,
-    // last to first. The walk goes over a snapshot, so components that the
-    // calls create are not visited, and components that the calls free or
-    // hand to another owner are skipped.
-    static void callAll(QObject *owner, const QByteArray &signature, int value);
+    // Shows the element at its place for physical page `page`, or hides it.
+    virtual void SetNewPosition(int page) = 0;
+    // Sizes the element's per-page table to `count` entries.
+    virtual void SetNumApos(int count) = 0;
+    // The page Next goes to from `page` when this element decides it (an
+    // enabled, checked jump radio button); nothing otherwise.
+    virtual std::optional<int> nextTarget(int page) const;
 
-    // Asks the components owned by `owner`, first to last, through
-    // `signature`, a method returning a QVariant; the first component that
-    // answers with an integer decides.
-    static std::optional<int> firstAnswer(QObject *owner, const QByteArray &signature, int value);
+    // The walks of the wizard over the components owned by `owner`.
+    // SetNewPosition and SetNumApos go last to first over a snapshot, so
+    // components that the calls create are not visited and components that
+    // they free or hand to another owner are skipped.
+    static void setNewPosition(QObject *owner, int page);
+    static void setNumApos(QObject *owner, int count);
+    // The first component, first to last, whose nextTarget decides.
+    static std::optional<int> nextTargetOf(QObject *owner, int page);
 };
+
+#define ElementProtocol_iid "org.ravik.wizard.ElementProtocol"
+Q_DECLARE_INTERFACE(ElementProtocol, ElementProtocol_iid)

@@ -1,7 +1,7 @@
 #include "wizard/PageElement.h"
 
 #include "toolkit/Control.h"
-#include "toolkit/Dialogs.h"
+#include "toolkit/Application.h"
 #include "toolkit/TForm.h"
 #include "wizard/TAssistent.h"
 
@@ -54,8 +54,7 @@ void PageElement::attach(QObject *owner)
         }
     }
     if (!m_wizard) {
-        Dialogs::MessageDlg(QStringLiteral("No Assistent on Form!"), Dialogs::MsgType::mtError,
-                            Dialogs::MsgButton::mbOK);
+        Application::reportError(QStringLiteral("No Assistent on Form!"));
         return;
     }
     m_showContainer->SetCount(m_wizard->NumPages() + 1);

@@ -9,6 +9,7 @@
 // is the toolkit class it derives from.
 
 #include "toolkit/Enums.h"
+#include "wizard/ElementProtocol.h"
 #include "wizard/TAposList.h"
 #include "wizard/TAssistent.h"
 
@@ -75,6 +76,7 @@ private:
 // The published part every element class shares, forwarding to its
 // PageElement member m_element. Leaves the access at private.
 #define TK_PAGE_ELEMENT(Base)                                                                                       \
+    Q_INTERFACES(ElementProtocol)                                                                                   \
     Q_PROPERTY(QWidget *ParentInDialog READ ParentInDialog WRITE SetParentInDialog)                                 \
     Q_PROPERTY(QWidget *ParentInWizard READ ParentInWizard WRITE SetParentInWizard)                                 \
     Q_PROPERTY(TAposList *ShowContainer READ ShowContainer)                                                         \
@@ -88,8 +90,8 @@ public:                                                                         
     TAposList *ShowContainer() const { return m_element.showContainer(); }                                          \
     Tk::TAlign AAlign() const { return m_element.aalign(); }                                                        \
     void SetAAlign(Tk::TAlign align) { m_element.setAAlign(align); }                                                \
-    Q_INVOKABLE void SetNewPosition(int page) { m_element.setNewPosition(page); }                                   \
-    Q_INVOKABLE void SetNumApos(int count) { m_element.setNumApos(count); }                                         \
+    Q_INVOKABLE void SetNewPosition(int page) override { m_element.setNewPosition(page); }                          \
+    Q_INVOKABLE void SetNumApos(int count) override { m_element.setNumApos(count); }                                \
     TAssistent *wizard() const { return m_element.wizard(); }                                                       \
                                                                                                                     \
 protected:                                                                                                          \

@@ -1,8 +1,7 @@
 #include "wizard/TABox.h"
 
 TABox::TABox(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
     , m_element(this, this, true)
 {
     setFocusable(false);

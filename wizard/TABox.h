@@ -3,12 +3,12 @@
 // A page element that is a plain box holding other controls: shown, placed
 // and re-parented per wizard page by its ShowContainer table.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 #include "wizard/PageElement.h"
 
 #include <QWidget>
 
-class TABox : public QWidget, public Control
+class TABox : public ControlWidget<QWidget>, public ElementProtocol
 {
     Q_OBJECT
     TK_CONTROL

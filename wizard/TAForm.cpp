@@ -2,18 +2,15 @@
 
 #include "toolkit/TForm.h"
 
+#include <QMetaMethod>
+
 TAForm::TAForm(QObject *owner)
     : TABox(owner)
 {
     m_element.setBeforePlacement([this](int page) { handleForm(page); });
 }
 
-TAForm::~TAForm()
-{
-    // The component's own destruction no longer sees this class.
-    if (!isDestroying())
-        beforeDestruction();
-}
+TAForm::~TAForm() = default;
 
 TForm *TAForm::HostedForm() const
 {
@@ -32,7 +29,7 @@ void TAForm::handleForm(int page)
 void TAForm::obtain(bool hideFirst)
 {
     TForm *form = nullptr;
-    callEvent<TForm *>("OnGetForm", &form);
+    fire([&] { form = emit OnGetForm(); });
     m_hosted = form;
     if (!form)
         return;
@@ -46,13 +43,13 @@ void TAForm::obtain(bool hideFirst)
 
 void TAForm::release()
 {
-    QPointer<TForm> form = m_hosted;
+    TForm *form = m_hosted;
     if (!form)
         return;
-    QObject *sender = this;
-    TForm *hosted = form;
-    callEvent<void>("OnFreeForm", nullptr, sender, hosted);
+    fire([&] { emit OnFreeForm(this, form); });
     m_hosted = nullptr;
+    // A form whose own handler is still running goes once control is back in
+    // the event loop, as every freed component does.
     Component::free(form);
 }
 

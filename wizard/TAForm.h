@@ -13,8 +13,10 @@ class TAForm : public TABox
     Q_OBJECT
     Q_PROPERTY(Wz::TFormCreate FormCreate READ FormCreate WRITE SetFormCreate)
     Q_PROPERTY(TForm *HostedForm READ HostedForm STORED false)
-    Q_CLASSINFO("event:OnGetForm", "TForm*()")
-    Q_CLASSINFO("event:OnFreeForm", "void(QObject*,TForm*)")
+
+Q_SIGNALS:
+    TForm *OnGetForm();
+    void OnFreeForm(QObject *Sender, TForm *Form);
 
 public:
     explicit TAForm(QObject *owner);
@@ -35,9 +37,8 @@ private:
     // Obtains, keeps or releases the form for physical page `page`.
     void handleForm(int page);
     void obtain(bool hideFirst);
-    // Tells OnFreeForm and frees the hosted form. A form whose own handler
-    // is still running is detached and hidden now and deleted once that
-    // handler has returned.
+    // Tells OnFreeForm and frees the hosted form: hidden and out of its
+    // owner's list now, deleted once control is back in the event loop.
     void release();
 
     Wz::TFormCreate m_formCreate = Wz::TFormCreate::fcOnCreate;

@@ -6,7 +6,7 @@
 #include "toolkit/TGroupBox.h"
 #include "wizard/PageElement.h"
 
-class TAGroupBox : public TGroupBox
+class TAGroupBox : public TGroupBox, public ElementProtocol
 {
     Q_OBJECT
     TK_PAGE_ELEMENT(TGroupBox)

@@ -6,7 +6,7 @@
 #include "toolkit/TImage.h"
 #include "wizard/PageElement.h"
 
-class TAImage : public TImage
+class TAImage : public TImage, public ElementProtocol
 {
     Q_OBJECT
     TK_PAGE_ELEMENT(TImage)

@@ -1,6 +1,6 @@
 #include "wizard/TAJumpBitBtn.h"
 
-#include "toolkit/Dialogs.h"
+#include "toolkit/Application.h"
 
 TAJumpBitBtn::TAJumpBitBtn(QObject *owner)
     : TBitBtn(owner)
@@ -11,18 +11,15 @@ TAJumpBitBtn::TAJumpBitBtn(QObject *owner)
 
 void TAJumpBitBtn::Click()
 {
-    QPointer<QWidget> self(this);
     TBitBtn::Click();
-    if (!self)
-        return;
     TAssistent *w = m_element.wizard();
-    if (!w)
+    if (!w || !handlersEnabled())
         return;
     // The click comes from the event loop; a failing page change becomes a
     // message there instead of ending the program.
     try {
         w->JumpTo(jumpTarget(w->Page()));
     } catch (const std::exception &e) {
-        Dialogs::ShowException(QString::fromUtf8(e.what()));
+        Application::handleException(QString::fromUtf8(e.what()));
     }
 }

@@ -9,7 +9,7 @@
 #include "wizard/JumpTarget.h"
 #include "wizard/PageElement.h"
 
-class TAJumpBitBtn : public TBitBtn
+class TAJumpBitBtn : public TBitBtn, public ElementProtocol
 {
     Q_OBJECT
     TK_PAGE_ELEMENT(TBitBtn)

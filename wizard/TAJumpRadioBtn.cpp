@@ -8,9 +8,9 @@ TAJumpRadioBtn::TAJumpRadioBtn(QObject *owner)
     m_element.attach(owner);
 }
 
-QVariant TAJumpRadioBtn::JumpTarget(int page) const
+std::optional<int> TAJumpRadioBtn::nextTarget(int page) const
 {
     if (!Enabled() || !Checked())
-        return {};
+        return std::nullopt;
     return jumpTarget(page);
 }

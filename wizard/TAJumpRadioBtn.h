@@ -9,9 +9,8 @@
 #include "wizard/JumpTarget.h"
 #include "wizard/PageElement.h"
 
-#include <QVariant>
 
-class TAJumpRadioBtn : public TRadioButton
+class TAJumpRadioBtn : public TRadioButton, public ElementProtocol
 {
     Q_OBJECT
     TK_PAGE_ELEMENT(TRadioButton)
@@ -20,7 +19,7 @@ class TAJumpRadioBtn : public TRadioButton
 public:
     explicit TAJumpRadioBtn(QObject *owner);
 
-    // The page Next goes to from `page` when this button decides it, else
-    // an empty value. Asked by the wizard by name.
-    Q_INVOKABLE QVariant JumpTarget(int page) const;
+    // The page Next goes to from `page` while this button is enabled and
+    // checked.
+    std::optional<int> nextTarget(int page) const override;
 };

@@ -6,7 +6,7 @@
 #include "toolkit/TPanel.h"
 #include "wizard/PageElement.h"
 
-class TAPanel : public TPanel
+class TAPanel : public TPanel, public ElementProtocol
 {
     Q_OBJECT
     TK_PAGE_ELEMENT(TPanel)

@@ -1,5 +1,6 @@
 #include "wizard/TAssistent.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Filer.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -38,8 +40,7 @@ TForm *formOwner(QObject *owner)
 } // namespace
 
 TAssistent::TAssistent(QObject *owner)
-    : QWidget(nullptr)
-    , Control(this, owner)
+    : ControlWidget<QWidget>(owner)
     , m_wayList(new TPageList(this))
     , m_blWizard(new TIntegerList(this))
     , m_blDialog(new TIntegerList(this))
@@ -62,10 +63,14 @@ TAssistent::TAssistent(QObject *owner)
         TBitBtn *b = i < ButtonStrip::CancelButton ? new TDesignButton(this) : new TBitBtn(this);
         b->setObjectName(QString::fromLatin1(ButtonNames[i]));
         b->SetParent(this);
-        const QString error = b->bindEvent("OnClick", this, "ButtonClick");
-        Q_ASSERT_X(error.isEmpty(), "TAssistent", qPrintable(error));
         m_buttons[size_t(i)] = b;
     }
+    connect(ChangeButton(), &TBitBtn::OnClick, this, &TAssistent::Change);
+    connect(HelpButton(), &TBitBtn::OnClick, this, &TAssistent::Help);
+    connect(CancelButton(), &TBitBtn::OnClick, this, &TAssistent::Cancel);
+    connect(BackButton(), &TBitBtn::OnClick, this, &TAssistent::Back);
+    connect(NextButton(), &TBitBtn::OnClick, this, &TAssistent::Next);
+    connect(OKButton(), &TBitBtn::OnClick, this, &TAssistent::OK);
     CancelButton()->SetCancel(true);
 
     if (m_ownerForm) {
@@ -98,7 +103,7 @@ void TAssistent::SetNumPages(int n)
             m_pageNames.erase(m_pageNames.begin() + n + 1, m_pageNames.end());
         if (m_tabWidths.size() > m_pageNames.size())
             m_tabWidths.resize(m_pageNames.size());
-        ElementProtocol::callAll(owner(), "SetNumApos(int)", n + 1);
+        ElementProtocol::setNumApos(owner(), n + 1);
         m_numPages = n;
         if (m_page != 0) {
             UpdateFormCaption();
@@ -250,18 +255,11 @@ void TAssistent::SetTabSpaceY(int space)
 
 void TAssistent::changePage(int v)
 {
-    // Forms freed while their own handlers ran are deleted now, before this
-    // change walks the form's components; objects still busy are kept.
-    Component::flushDeferred();
-    QPointer<QWidget> self(this);
-    QObject *sender = this;
-
     m_lastChangeAccepted = true;
     int newPage = v;
-    bool ok = true;
-    if (callEvent<bool>("OnCanPageChange", &ok, sender, m_page, newPage))
-        m_lastChangeAccepted = ok;
-    if (!self || !m_lastChangeAccepted)
+    if (isSignalConnected(QMetaMethod::fromSignal(&TAssistent::OnCanPageChange)))
+        fire([&] { m_lastChangeAccepted = emit OnCanPageChange(this, m_page, newPage); });
+    if (!m_lastChangeAccepted)
         return;
 
     int target = newPage;
@@ -294,9 +292,7 @@ void TAssistent::changePage(int v)
             ResizeOwnerForm(m_wizardFormWidth, m_wizardFormHeight);
         else if (target == 0 && oldPage != 0)
             ResizeOwnerForm(m_dialogFormWidth, m_dialogFormHeight);
-        ElementProtocol::callAll(owner(), "SetNewPosition(int)", target);
-        if (!self)
-            return;
+        ElementProtocol::setNewPosition(owner(), target);
     }
 
     // The descriptor changes below would each lay the strip out again.
@@ -312,10 +308,8 @@ void TAssistent::changePage(int v)
         update();
 
     if (m_page != oldPage || m_page == 0) {
-        int page = m_page;
-        callEvent<void>("OnPageChange", nullptr, sender, page);
-        if (!self)
-            return;
+        const int page = m_page;
+        fire([&] { emit OnPageChange(this, page); });
     }
 
     if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
@@ -380,9 +374,7 @@ void TAssistent::Next()
         } else if (nextStep == -2) {
             a = -1;
         } else if (nextStep == -1) {
-            QObject *sender = this;
-            int current = p;
-            callEvent<void>("OnAskPageChange", nullptr, sender, current, a);
+            fire([&] { emit OnAskPageChange(this, p, a); });
         } else {
             a = nextStep;
         }
@@ -427,18 +419,17 @@ void TAssistent::Change()
 
 void TAssistent::Help()
 {
-    QObject *sender = this;
-    int page = m_page;
-    callEvent<void>("OnHelpClick", nullptr, sender, page);
+    const int page = m_page;
+    fire([&] { emit OnHelpClick(this, page); });
 }
 
 void TAssistent::Cancel()
 {
-    QObject *sender = this;
-    int page = m_page;
+    const int page = m_page;
     bool ok = true;
     QPointer<TForm> form(m_ownerForm);
-    callEvent<bool>("OnCancelClick", &ok, sender, page);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TAssistent::OnCancelClick)))
+        fire([&] { ok = emit OnCancelClick(this, page); });
     if (ok && form)
         form->SetModalResult(Dialogs::mrCancel);
 }
@@ -457,7 +448,7 @@ void TAssistent::JumpTo(int page)
 
 int TAssistent::NextTarget()
 {
-    return ElementProtocol::firstAnswer(owner(), "JumpTarget(int)", m_page).value_or(m_page + 1);
+    return ElementProtocol::nextTargetOf(owner(), m_page).value_or(m_page + 1);
 }
 
 template<typename F>
@@ -466,26 +457,8 @@ void TAssistent::guarded(F &&step)
     try {
         step();
     } catch (const std::exception &e) {
-        Dialogs::ShowException(QString::fromUtf8(e.what()));
+        Application::handleException(QString::fromUtf8(e.what()));
     }
-}
-
-void TAssistent::ButtonClick(QObject *sender)
-{
-    guarded([&] {
-        if (sender == NextButton())
-            Next();
-        else if (sender == BackButton())
-            Back();
-        else if (sender == ChangeButton())
-            Change();
-        else if (sender == HelpButton())
-            Help();
-        else if (sender == CancelButton())
-            Cancel();
-        else if (sender == OKButton())
-            OK();
-    });
 }
 
 void TAssistent::keyPressEvent(QKeyEvent *event)
@@ -544,7 +517,7 @@ QString TAssistent::wantedCaption()
 
 void TAssistent::reportError(const QString &message)
 {
-    Dialogs::MessageDlg(message, Dialogs::MsgType::mtError, Dialogs::MsgButton::mbOK);
+    Application::reportError(message);
 }
 
 // ---- Buttons ----------------------------------------------------------------

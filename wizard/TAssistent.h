@@ -9,7 +9,7 @@
 // style the buttons give way to rows of tabs, one per wizard page, along the
 // top edge; a click on a tab selects its page.
 
-#include "toolkit/Control.h"
+#include "toolkit/ControlWidget.h"
 #include "toolkit/TForm.h"
 #include "wizard/ButtonStrip.h"
 #include "wizard/TButtonData.h"
@@ -26,7 +26,7 @@
 
 class TBitBtn;
 
-class TAssistent : public QWidget, public Control
+class TAssistent : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL
@@ -62,11 +62,13 @@ class TAssistent : public QWidget, public Control
     Q_PROPERTY(TIntegerList *BLDialog READ BLDialog)
     Q_PROPERTY(int TabSpaceX READ TabSpaceX WRITE SetTabSpaceX)
     Q_PROPERTY(int TabSpaceY READ TabSpaceY WRITE SetTabSpaceY)
-    Q_CLASSINFO("event:OnPageChange", "void(QObject*,int)")
-    Q_CLASSINFO("event:OnCanPageChange", "bool(QObject*,int,int&)")
-    Q_CLASSINFO("event:OnAskPageChange", "void(QObject*,int,int&)")
-    Q_CLASSINFO("event:OnHelpClick", "void(QObject*,int)")
-    Q_CLASSINFO("event:OnCancelClick", "bool(QObject*,int)")
+
+Q_SIGNALS:
+    void OnPageChange(QObject *Sender, int Page);
+    bool OnCanPageChange(QObject *Sender, int FromPage, int &ToPage);
+    void OnAskPageChange(QObject *Sender, int AktPage, int &NewPage);
+    void OnHelpClick(QObject *Sender, int Page);
+    bool OnCancelClick(QObject *Sender, int Page);
 
 public:
     // `owner` is the form the wizard turns into an assistant (or null).
@@ -202,9 +204,6 @@ protected:
     void changeEvent(QEvent *event) override;
     // Moved or resized, by code or by its parent's layout.
     void boundsChanged() override;
-
-private slots:
-    void ButtonClick(QObject *sender);
 
 private:
     void changePage(int page);

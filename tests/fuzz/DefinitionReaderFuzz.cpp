@@ -46,7 +46,7 @@ bool readForm(const QString &text, QString *written)
         checkRefusal(e);
     }
     Component::free(form);
-    Component::flushDeferred();
+    Component::deleteFreed();
     return ok;
 }
 

@@ -13,13 +13,14 @@ void TestSupport::settle()
 {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::processEvents();
-        Component::flushDeferred();
+        Component::deleteFreed();
     }
 }
 
 void TestSupport::FormDeleter::operator()(TForm *f) const
 {
     Component::free(f);
+    Component::deleteFreed();
 }
 
 TestSupport::FormPtr TestSupport::loadForm(const QString &text)

@@ -25,7 +25,7 @@ inline void PrintTo(const QByteArray &s, std::ostream *os)
 
 namespace TestSupport {
 
-// Runs pending events and deletes what was freed while busy.
+// Runs pending events and deletes what was freed.
 void settle();
 
 // Puts back the tests' answer to every modal box: its first button (OK).

@@ -4,6 +4,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/ControlWidget.h"
 #include "toolkit/Filer.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/FormWriter.h"
@@ -51,16 +52,17 @@ public:
 };
 
 // A control with a list sub-object and a value it stores itself.
-class TTestHolder : public QWidget, public Control
+class TTestHolder : public ControlWidget<QWidget>
 {
     Q_OBJECT
     TK_CONTROL
     Q_PROPERTY(TTestList *Entries READ Entries)
-    Q_CLASSINFO("event:OnPick", "bool(QObject*,int,int&)")
+Q_SIGNALS:
+    bool OnPick(QObject *Sender, int From, int &To);
+
 public:
     explicit TTestHolder(QObject *owner)
-        : QWidget(nullptr)
-        , Control(this, owner)
+        : ControlWidget<QWidget>(owner)
         , m_entries(new TTestList(this))
     {
     }
@@ -72,8 +74,7 @@ public:
     bool pick(int from, int &to)
     {
         bool ok = false;
-        QObject *sender = this;
-        callEvent<bool>("OnPick", &ok, sender, from, to);
+        fire([&] { ok = emit OnPick(this, from, to); });
         return ok;
     }
     int secret = 0;

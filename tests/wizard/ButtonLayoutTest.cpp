@@ -210,6 +210,7 @@ TEST(ButtonLayout, BadLayoutListIsReportedOnceAndLaysOutNothing)
     w->BLWizard()->setValues({1, 2, 3, 4, 5, 6});
     w->SetPage(2);
     w->SetPage(3);
+    TestSupport::settle();
     ASSERT_EQ(Dialogs::shown().size(), 1);
     EXPECT_EQ(Dialogs::shown().first().type, Dialogs::MsgType::mtError);
     EXPECT_TRUE(Dialogs::shown().first().text.contains(QLatin1String("BLWizard")));

@@ -233,6 +233,7 @@ TEST(PageElement, WithoutAWizardAnElementSaysSoAndRecordsNothing)
 {
     Dialogs::clearShown();
     auto form = load(QStringLiteral("Form1: WizardTestForm { Panel1: TPanel { } Box1: TABox { Left = 3 } }"));
+    TestSupport::settle();
     ASSERT_EQ(Dialogs::shown().size(), 1);
     EXPECT_EQ(Dialogs::shown().first().text, QStringLiteral("No Assistent on Form!"));
     EXPECT_EQ(Dialogs::shown().first().type, Dialogs::MsgType::mtError);

@@ -192,6 +192,7 @@ TEST(WizardNavigation, PagesOutsideTheWizardAreRefusedWithAMessage)
         EXPECT_EQ(w->Page(), 2);
         EXPECT_FALSE(w->LastChangeAccepted());
     }
+    TestSupport::settle();
     EXPECT_EQ(Dialogs::shown().size(), 2);
     EXPECT_EQ(form->pageChanges, QList<int>({2}));
 }
@@ -274,6 +275,7 @@ TEST(WizardNavigation, BadCaptionFormatIsReportedOnceAndThePageStillChanges)
     w->SetPage(3);
     EXPECT_EQ(w->Page(), 3);
     EXPECT_EQ(form->Caption(), QStringLiteral("Step %s"));
+    TestSupport::settle();
     ASSERT_EQ(Dialogs::shown().size(), 1);
     EXPECT_EQ(Dialogs::shown().first().type, Dialogs::MsgType::mtError);
     EXPECT_TRUE(Dialogs::shown().first().text.contains(QLatin1String("Step %s")));
@@ -452,6 +454,7 @@ TEST(WizardNavigation, WayListStepsOutsideTheListAreRefused)
     Dialogs::clearShown();
     w->SetPage(7);
     EXPECT_EQ(w->Page(), 2);
+    TestSupport::settle();
     EXPECT_EQ(Dialogs::shown().size(), 1);
     // Shrinking NumPages keeps the last step of the list reachable.
     w->SetPage(6);
