@@ -15,7 +15,7 @@ TDataSet::~TDataSet()
 {
     for (const QPointer<TField> &field : std::as_const(m_fields)) {
         if (field)
-            field->setDataSet(nullptr);
+            field->setDataSet(nullptr, nullptr);
     }
 }
 
@@ -60,8 +60,9 @@ int TDataSet::FieldCount() const
 QList<TField *> TDataSet::Fields() const
 {
     QList<TField *> list;
+    // A field that was freed leaves the list at once, before it is deleted.
     for (const QPointer<TField> &field : m_fields) {
-        if (field)
+        if (field && !field->isDestroying())
             list << field.data();
     }
     return list;
@@ -89,7 +90,7 @@ bool TDataSet::acceptChild(QObject *child)
     auto *field = qobject_cast<TField *>(child);
     if (!field)
         return false;
-    field->setDataSet(this);
+    field->setDataSet(this, this);
     m_fields.append(field);
     return true;
 }
@@ -98,9 +99,4 @@ bool TDataSet::storesProperty(const char *name) const
 {
     // A dataset is always stored closed; Active = true is refused on reading.
     return qstrcmp(name, "Active") != 0;
-}
-
-void TDataSet::removeField(TField *field)
-{
-    m_fields.removeIf([field](const QPointer<TField> &p) { return !p || p.data() == field; });
 }

@@ -7,6 +7,7 @@
 // refused when it is loaded.
 
 #include "data/DataEnums.h"
+#include "data/FieldContainer.h"
 #include "toolkit/Component.h"
 
 #include <QList>
@@ -15,7 +16,7 @@
 
 class TField;
 
-class TDataSet : public QObject, public Component
+class TDataSet : public QObject, public Component, public FieldContainer
 {
     Q_OBJECT
     Q_INTERFACES(Component)
@@ -46,12 +47,15 @@ public:
     QList<TField *> Fields() const;
     // Matched ignoring letter case; FindField gives null where FieldByName
     // raises EDatabaseError.
-    TField *FindField(QStringView fieldName) const;
+    TField *FindField(QStringView fieldName) const override;
     TField *FieldByName(const QString &fieldName) const;
+
+    // The data source of a master dataset this one follows, if any.
+    virtual QObject *masterLink() const { return nullptr; }
 
     bool acceptChild(QObject *child) override;
     bool storesProperty(const char *name) const override;
-    void removeField(TField *field);
+    QString containerName() const override { return name(); }
 
 protected:
     explicit TDataSet(QObject *owner);

@@ -1,7 +1,6 @@
 #include "data/TDataSource.h"
 
 #include "data/EDatabaseError.h"
-#include "data/TTable.h"
 
 #include <QSet>
 
@@ -54,8 +53,8 @@ void TDataSource::checkLink(const QObject *from, const QObject *to)
         seen.insert(o);
         if (const auto *source = qobject_cast<const TDataSource *>(o))
             o = source->DataSet();
-        else if (const auto *table = qobject_cast<const TTable *>(o))
-            o = table->MasterSource();
+        else if (const auto *dataSet = qobject_cast<const TDataSet *>(o))
+            o = dataSet->masterLink();
         else
             o = nullptr;
     }

@@ -1,7 +1,6 @@
 #include "data/TField.h"
 
 #include "data/EDatabaseError.h"
-#include "data/TDataSet.h"
 
 TField::TField(QObject *owner)
     : QObject(nullptr)
@@ -9,30 +8,22 @@ TField::TField(QObject *owner)
 {
 }
 
-TField::~TField()
-{
-    if (m_dataSet)
-        m_dataSet->removeField(this);
-}
+TField::~TField() = default;
 
 void TField::SetFieldName(const QString &name)
 {
-    if (m_dataSet) {
-        TField *other = m_dataSet->FindField(name);
+    if (m_dataSet && m_container) {
+        TField *other = m_container->FindField(name);
         if (other && other != this)
-            throw EDatabaseError(QStringLiteral("%1: the field name %2 is used twice").arg(m_dataSet->name(), name));
+            throw EDatabaseError(QStringLiteral("%1: the field name %2 is used twice").arg(m_container->containerName(), name));
     }
     m_fieldName = name;
 }
 
-TDataSet *TField::DataSet() const
-{
-    return m_dataSet;
-}
-
-void TField::setDataSet(TDataSet *dataSet)
+void TField::setDataSet(QObject *dataSet, const FieldContainer *container)
 {
     m_dataSet = dataSet;
+    m_container = dataSet ? container : nullptr;
 }
 
 QObject *TField::definitionParent() const

@@ -4,12 +4,11 @@
 // definition with the name of the column it stands for. The dataset owns the
 // list of its fields; field names are unique in a dataset, ignoring case.
 
+#include "data/FieldContainer.h"
 #include "toolkit/Component.h"
 
 #include <QObject>
 #include <QPointer>
-
-class TDataSet;
 
 class TField : public QObject, public Component
 {
@@ -41,9 +40,10 @@ public:
     bool Visible() const { return m_visible; }
     void SetVisible(bool visible) { m_visible = visible; }
 
-    TDataSet *DataSet() const;
+    // The dataset that holds the field, null outside one.
+    QObject *DataSet() const { return m_dataSet; }
     // Called by the dataset that takes the field into its list.
-    void setDataSet(TDataSet *dataSet);
+    void setDataSet(QObject *dataSet, const FieldContainer *container);
 
     QObject *definitionParent() const override;
     bool storesProperty(const char *name) const override;
@@ -58,5 +58,7 @@ private:
     bool m_required = false;
     bool m_readOnly = false;
     bool m_visible = true;
-    QPointer<TDataSet> m_dataSet;
+    QPointer<QObject> m_dataSet;
+    // The dataset's side as a field container; valid while m_dataSet is.
+    const FieldContainer *m_container = nullptr;
 };

@@ -28,6 +28,11 @@ TDataSource *TTable::MasterSource() const
     return m_masterSource;
 }
 
+QObject *TTable::masterLink() const
+{
+    return m_masterSource;
+}
+
 void TTable::SetMasterSource(TDataSource *source)
 {
     TDataSource::checkLink(this, source);

@@ -37,6 +37,7 @@ public:
     QString MasterFields() const { return m_masterFields; }
     void SetMasterFields(const QString &fields) { m_masterFields = fields; }
     QStringList masterFields() const;
+    QObject *masterLink() const override;
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
 

@@ -178,21 +178,12 @@ void NotebookHost::addPage(NotebookPage *page)
     if (indexOf(page) >= 0)
         return;
     m_pages.append(page);
+    page->setInNotebook(true);
+    connect(page, &NotebookPage::tabChanged, this, &NotebookHost::pagesChanged);
     if (m_active < 0 && !isLoading())
         m_active = pageCount() - 1;
     pagesChanged();
     layoutPages();
-}
-
-void NotebookHost::removePage(NotebookPage *page)
-{
-    const int index = indexOf(page);
-    if (index < 0)
-        return;
-    m_pages.removeAt(index);
-    if (index < m_active || (index == m_active && m_active == pageCount()))
-        --m_active;
-    pagesChanged();
 }
 
 void NotebookHost::movePage(NotebookPage *page, int index)
@@ -215,11 +206,18 @@ void NotebookHost::pagesChanged()
     showActive();
 }
 
-void NotebookHost::prune()
+void NotebookHost::prune(const QObject *leaving)
 {
     for (int i = pageCount() - 1; i >= 0; --i) {
-        if (m_pages.at(i))
+        NotebookPage *p = m_pages.at(i);
+        if (p && p != leaving)
             continue;
+        // A page that is only moved elsewhere is let go; one that is being
+        // deleted is no page any more and is only dropped.
+        if (p && Component::from(leaving)) {
+            disconnect(p, &NotebookPage::tabChanged, this, &NotebookHost::pagesChanged);
+            p->setInNotebook(false);
+        }
         m_pages.removeAt(i);
         if (i < m_active || (i == m_active && m_active == pageCount()))
             --m_active;
@@ -284,9 +282,12 @@ void NotebookHost::loaded()
 
 void NotebookHost::childEvent(QChildEvent *event)
 {
-    QWidget::childEvent(event);
-    if (event->removed()) {
-        prune();
+    ControlWidget<QWidget>::childEvent(event);
+    if (event->added()) {
+        if (auto *page = qobject_cast<NotebookPage *>(event->child()))
+            addPage(page);
+    } else if (event->removed()) {
+        prune(event->child());
         pagesChanged();
     }
 }

@@ -38,11 +38,8 @@ public:
     QRect clientRect() const override;
     QTabBar *tabBar() const;
 
-    // Called by the pages.
-    void addPage(NotebookPage *page);
-    void removePage(NotebookPage *page);
+    // Moves a page to position `index` among the pages.
     void movePage(NotebookPage *page, int index);
-    void pagesChanged();
 
     void loaded() override;
 
@@ -57,11 +54,15 @@ protected:
     void childEvent(QChildEvent *event) override;
 
 private:
+    // Pages come and go as children of the notebook.
+    void addPage(NotebookPage *page);
+    void pagesChanged();
     void userChange(int index);
     void syncTabs();
     void layoutPages();
     void showActive();
-    void prune();
+    // Drops the pages that are gone, and `leaving`.
+    void prune(const QObject *leaving = nullptr);
 
     class PageTabBar *m_tabBar;
     QList<QPointer<NotebookPage>> m_pages;

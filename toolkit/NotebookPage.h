@@ -1,16 +1,13 @@
 #pragma once
 
 // A page of a notebook (a tabbed notebook's page or a page control's sheet):
-// a container whose caption is its tab. The notebook places it, and shows it
-// only while it is the active page and its tab is shown; the page's own
-// bounds and visible flag do not move or show it.
+// a container whose caption is its tab. The notebook that holds it places it,
+// and shows it only while it is the active page and its tab is shown; the
+// page's own bounds and visible flag do not move or show it.
 
 #include "toolkit/ControlWidget.h"
 
-#include <QPointer>
 #include <QWidget>
-
-class NotebookHost;
 
 class NotebookPage : public ControlWidget<QWidget>
 {
@@ -23,19 +20,22 @@ public:
     void SetCaption(const QString &caption);
     bool TabVisible() const { return m_tabVisible; }
     void SetTabVisible(bool visible);
-    // The position among the notebook's pages; -1 outside a notebook.
-    int PageIndex() const;
-    void SetPageIndex(int index);
 
-    NotebookHost *host() const;
+    // Set by the notebook that takes the page in, cleared when it lets go.
+    void setInNotebook(bool inNotebook) { m_inNotebook = inNotebook; }
+    bool inNotebook() const { return m_inNotebook; }
     void SetBounds(int left, int top, int width, int height) override;
 
+signals:
+    // The caption or the tab's visibility changed.
+    void tabChanged();
+
 protected:
-    bool managesOwnVisibility() const override { return true; }
+    bool managesOwnVisibility() const override { return m_inNotebook; }
     void parentChanged() override;
 
 private:
     QString m_caption;
     bool m_tabVisible = true;
-    QPointer<NotebookHost> m_host;
+    bool m_inNotebook = false;
 };

@@ -1,6 +1,6 @@
 #include "toolkit/Printing.h"
 
-#include "toolkit/Dialogs.h"
+#include "toolkit/Application.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -22,7 +22,7 @@ Hooks &hooks()
 
 bool fail(const QString &message)
 {
-    Dialogs::MessageDlg(message, Dialogs::MsgType::mtError, Dialogs::MsgButton::mbOK);
+    Application::reportError(message);
     return false;
 }
 

@@ -1,6 +1,6 @@
 #include "toolkit/TMaskEdit.h"
 
-#include "toolkit/Dialogs.h"
+#include "toolkit/Application.h"
 #include "toolkit/Locale.h"
 
 #include <QFocusEvent>
@@ -121,9 +121,9 @@ void TMaskEdit::refuseExit()
 {
     m_refocusing = true;
     setFocus(Qt::OtherFocusReason);
-    Dialogs::MessageDlg(QString::fromLatin1(invalidInputMessage), Dialogs::MsgType::mtError, Dialogs::MsgButton::mbOK);
-    setFocus(Qt::OtherFocusReason);
     m_refocusing = false;
+    // The box opens once the focus change is over.
+    Application::reportError(QString::fromLatin1(invalidInputMessage));
     const int missing = m_mask.firstMissing(cells());
     if (missing >= 0)
         setCursorPosition(missing);

@@ -1,13 +1,25 @@
 #include "toolkit/TTabSheet.h"
 
-#include "toolkit/TPageControl.h"
+#include "toolkit/NotebookHost.h"
 
 TTabSheet::TTabSheet(QObject *owner)
     : NotebookPage(owner)
 {
 }
 
-TPageControl *TTabSheet::PageControl() const
+NotebookHost *TTabSheet::PageControl() const
 {
-    return qobject_cast<TPageControl *>(host());
+    return inNotebook() ? qobject_cast<NotebookHost *>(parentWidget()) : nullptr;
+}
+
+int TTabSheet::PageIndex() const
+{
+    const NotebookHost *host = PageControl();
+    return host ? host->indexOf(this) : -1;
+}
+
+void TTabSheet::SetPageIndex(int index)
+{
+    if (NotebookHost *host = PageControl())
+        host->movePage(this, index);
 }

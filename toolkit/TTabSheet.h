@@ -6,7 +6,7 @@
 
 #include "toolkit/NotebookPage.h"
 
-class TPageControl;
+class NotebookHost;
 
 class TTabSheet : public NotebookPage
 {
@@ -19,5 +19,9 @@ class TTabSheet : public NotebookPage
 public:
     explicit TTabSheet(QObject *owner);
 
-    TPageControl *PageControl() const;
+    // The page control that holds the sheet, or null.
+    NotebookHost *PageControl() const;
+    // The position among the control's sheets; -1 outside one.
+    int PageIndex() const;
+    void SetPageIndex(int index);
 };

@@ -3,7 +3,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "designer/CheckLB.h"
-#include "designer/Designer.h"
+#include "designer/DesignerControls.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/FontMap.h"
 
@@ -59,7 +59,7 @@ class CheckListBoxTest : public testing::Test
 protected:
     void SetUp() override
     {
-        Designer::registerClasses();
+        DesignerControls::registerClasses();
         form = TestSupport::loadForm(QStringLiteral(
             "Form1: TForm { Left = 0 Top = 0 Width = 320 Height = 240"
             "  List: TCheckListBox { Left = 8 Top = 8 Width = 240 Height = 160"

@@ -3,7 +3,7 @@
 // explicit mouse grab.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "designer/Designer.h"
+#include "designer/DesignerControls.h"
 #include "designer/SHandles.h"
 #include "tests/support/TestSupport.h"
 #include "toolkit/FormWriter.h"
@@ -54,7 +54,7 @@ class StretchHandleTest : public testing::Test
 protected:
     void SetUp() override
     {
-        Designer::registerClasses();
+        DesignerControls::registerClasses();
         form = TestSupport::loadForm(QStringLiteral(
             "Form1: TForm { Left = 0 Top = 0 Width = 400 Height = 300"
             "  Host: TPanel { Left = 0 Top = 0 Width = 300 Height = 200 BevelOuter = bvNone Color = clSilver"

@@ -68,6 +68,7 @@ TEST_F(PrintingTest, NoPrinterIsAClearMessage)
     Printing::simulateNoPrinter(true);
     auto form = TestSupport::loadForm(QStringLiteral("Form1: TForm { Width = 100 Height = 100 }"));
     EXPECT_FALSE(Printing::printImage(form.get()));
+    TestSupport::settle();
     ASSERT_EQ(Dialogs::shown().size(), 1);
     EXPECT_EQ(Dialogs::shown().at(0).type, Dialogs::MsgType::mtError);
     EXPECT_EQ(Dialogs::shown().at(0).text, Printing::noPrinterMessage());
