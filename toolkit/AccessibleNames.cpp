@@ -1,0 +1,399 @@
+#include "toolkit/AccessibleNames.h"
+
+#include "toolkit/Control.h"
+#include "toolkit/NotebookPage.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace AccessibleNames {
+
+namespace {
+
+// Distances in pixels, as the forms are laid out. A label names a field on
+// its line when its middle lies on the field's first line (a list's first
+// row, not its whole height) and at most BesideGap before the field; wider
+// gaps are the forms' label columns at their widest.
+constexpr int Slack = 3;
+constexpr int FirstLineHeight = 26;
+constexpr int BesideGap = 170;
+constexpr int AboveGap = 12;
+constexpr int AboveIndent = 12;
+// A field continues a line or a column only when it stands right after the
+// previous field of that line, or right below the field above.
+constexpr int LineGap = 12;
+constexpr int ColumnGap = 8;
+constexpr int ColumnIndent = 4;
+
+bool onLineOf(const QRect &field, int y)
+{
+    const int top = field.top() - Slack;
+    const int bottom = field.top() + std::min(field.height(), FirstLineHeight) + Slack;
+    return y >= top && y <= bottom;
+}
+
+bool overlapsHorizontally(const QRect &a, const QRect &b)
+{
+    return a.left() <= b.right() && b.left() <= a.right();
+}
+
+// Of several candidates at about one place, the one defined last before
+// `field` (controls stacked there, shown one at a time, come with their own
+// label defined just before them); else the geometrically nearest, which
+// `nearer` orders.
+template<typename Nearer>
+int choose(const QList<int> &candidates, int field, Nearer nearer)
+{
+    int best = -1;
+    for (int c : candidates) {
+        if (c < field && (best < 0 || c > best))
+            best = c;
+    }
+    if (best >= 0)
+        return best;
+    for (int c : candidates) {
+        if (best < 0 || nearer(c, best))
+            best = c;
+    }
+    return best;
+}
+
+class Pairer
+{
+public:
+    explicit Pairer(const QList<Item> &items)
+        : m_items(items)
+        , m_matches(items.size())
+    {
+    }
+
+    QList<Match> run()
+    {
+        for (int f = 0; f < m_items.size(); ++f) {
+            if (isField(f))
+                m_matches[f] = {besideLabel(f), Pairing::Beside};
+        }
+        for (int f = 0; f < m_items.size(); ++f) {
+            if (isField(f) && m_matches[f].label < 0)
+                m_matches[f] = {aboveLabel(f), Pairing::Above};
+        }
+        // Continuations pass along a line or down a column, one field per
+        // round: at most as many rounds as there are items.
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (int f = 0; f < m_items.size(); ++f) {
+                if (!isField(f) || m_matches[f].label >= 0)
+                    continue;
+                if (const int g = previousOnLine(f); g >= 0 && m_matches[g].label >= 0) {
+                    m_matches[f] = {m_matches[g].label, Pairing::Line};
+                    changed = true;
+                } else if (const int h = fieldAbove(f); h >= 0 && m_matches[h].label >= 0) {
+                    m_matches[f] = {m_matches[h].label, Pairing::Column};
+                    changed = true;
+                }
+            }
+        }
+        for (Match &m : m_matches) {
+            if (m.label < 0)
+                m = {};
+        }
+        return m_matches;
+    }
+
+private:
+    bool isField(int i) const { return m_items[i].kind == Item::Field; }
+    bool isLabel(int i) const { return m_items[i].kind == Item::Label && !m_items[i].text.trimmed().isEmpty(); }
+    bool sibling(int a, int b) const { return a != b && m_items[a].parent == m_items[b].parent; }
+    const QRect &rect(int i) const { return m_items[i].rect; }
+
+    int besideLabel(int f) const
+    {
+        const QRect &fr = rect(f);
+        QList<int> candidates;
+        for (int l = 0; l < m_items.size(); ++l) {
+            if (!isLabel(l) || !sibling(l, f))
+                continue;
+            const QRect &lr = rect(l);
+            if (lr.left() >= fr.left() || !onLineOf(fr, lr.center().y()) || fr.left() - lr.right() > BesideGap)
+                continue;
+            if (!fieldBetween(l, f))
+                candidates << l;
+        }
+        // The nearest label wins; one further left stands for the text between.
+        int nearest = std::numeric_limits<int>::min();
+        for (int l : candidates)
+            nearest = std::max(nearest, rect(l).right());
+        candidates.removeIf([&](int l) { return rect(l).right() < nearest - Slack; });
+        return choose(candidates, f, [&](int a, int b) { return rect(a).right() > rect(b).right(); });
+    }
+
+    // Whether another field stands on the line between label `l` and field `f`.
+    bool fieldBetween(int l, int f) const
+    {
+        const QRect &lr = rect(l);
+        const QRect &fr = rect(f);
+        for (int g = 0; g < m_items.size(); ++g) {
+            if (g == f || !isField(g) || !sibling(g, f))
+                continue;
+            const QRect &gr = rect(g);
+            if (gr.left() >= lr.left() && gr.right() <= fr.left() + Slack && gr.top() <= lr.center().y()
+                && gr.bottom() >= lr.center().y())
+                return true;
+        }
+        return false;
+    }
+
+    int aboveLabel(int f) const
+    {
+        const QRect &fr = rect(f);
+        QList<int> candidates;
+        for (int l = 0; l < m_items.size(); ++l) {
+            if (!isLabel(l) || !sibling(l, f) || usedAsLabel(l))
+                continue;
+            const QRect &lr = rect(l);
+            if (lr.bottom() <= fr.top() + Slack && fr.top() - lr.bottom() <= AboveGap && overlapsHorizontally(lr, fr))
+                candidates << l;
+        }
+        // Labels side by side above a field are headings of its columns.
+        for (int a : candidates) {
+            for (int b : candidates) {
+                if (!overlapsHorizontally(rect(a), rect(b)))
+                    return -1;
+            }
+        }
+        const int l = choose(candidates, f, [&](int a, int b) { return rect(a).bottom() > rect(b).bottom(); });
+        return l >= 0 && std::abs(rect(l).left() - fr.left()) <= AboveIndent ? l : -1;
+    }
+
+    bool usedAsLabel(int l) const
+    {
+        return std::any_of(m_matches.begin(), m_matches.end(), [l](const Match &m) { return m.label == l; });
+    }
+
+    int previousOnLine(int f) const
+    {
+        const QRect &fr = rect(f);
+        QList<int> candidates;
+        for (int g = 0; g < m_items.size(); ++g) {
+            if (!isField(g) || !sibling(g, f))
+                continue;
+            const QRect &gr = rect(g);
+            if (gr.right() <= fr.left() + Slack && fr.left() - gr.right() <= LineGap && onLineOf(fr, gr.top() + Slack))
+                candidates << g;
+        }
+        return choose(candidates, f, [&](int a, int b) { return rect(a).right() > rect(b).right(); });
+    }
+
+    int fieldAbove(int f) const
+    {
+        const QRect &fr = rect(f);
+        QList<int> candidates;
+        for (int g = 0; g < m_items.size(); ++g) {
+            if (!isField(g) || !sibling(g, f))
+                continue;
+            const QRect &gr = rect(g);
+            if (gr.bottom() <= fr.top() + Slack && fr.top() - gr.bottom() <= ColumnGap
+                && std::abs(gr.left() - fr.left()) <= ColumnIndent)
+                candidates << g;
+        }
+        return choose(candidates, f, [&](int a, int b) { return rect(a).bottom() > rect(b).bottom(); });
+    }
+
+    const QList<Item> &m_items;
+    QList<Match> m_matches;
+};
+
+// Controls that the forms give no text at all, named for what they are. An
+// entry with a range names the controls <control><n> for n in the range
+// "<name> <n>", as the row of options they stand in numbers them.
+struct GivenName {
+    const char *form;
+    const char *control;
+    int first;
+    int last;
+    const char *name;
+};
+const GivenName GivenNames[] = {
+    {"AccSrch1Fm", "CheckBox", 7, 10, "Product type"},
+    {"Query2Fm", "Test", 1, 10, "Preferred type"},
+    {"Query2Fm", "CheckBox", 1, 10, "Preferred type"},
+    {"MailDtlFm", "IncBtn", 0, 0, "Include"},
+    {"MailDtlFm", "ExcBtn", 0, 0, "Exclude"},
+    {"MailDtlFm", "List2", 0, 0, "Contact types available"},
+    {"CustDtlFm", "Salesman", 0, 0, "Salesman"},
+};
+
+QString givenName(const QWidget *form, const QWidget *control)
+{
+    const QString name = control->objectName();
+    for (const GivenName &g : GivenNames) {
+        if (form->objectName() != QLatin1String(g.form))
+            continue;
+        const QLatin1String stem(g.control);
+        if (g.first == 0 && g.last == 0) {
+            if (name == stem)
+                return QLatin1String(g.name);
+            continue;
+        }
+        if (!name.startsWith(stem))
+            continue;
+        bool ok = false;
+        const int n = QStringView(name).mid(stem.size()).toInt(&ok);
+        if (ok && n >= g.first && n <= g.last)
+            return QStringLiteral("%1 %2").arg(QLatin1String(g.name)).arg(n);
+    }
+    return {};
+}
+
+bool hasOwnText(const QWidget *w)
+{
+    const auto *button = qobject_cast<const QAbstractButton *>(w);
+    return button && !button->text().trimmed().isEmpty();
+}
+
+bool takesFocus(const QWidget *w)
+{
+    return w->focusPolicy() != Qt::NoFocus;
+}
+
+// The title of the box or notebook page a control stands in.
+QString containerTitle(const QWidget *parent)
+{
+    if (const auto *box = qobject_cast<const QGroupBox *>(parent))
+        return box->title();
+    if (const auto *page = qobject_cast<const NotebookPage *>(parent))
+        return page->Caption();
+    return {};
+}
+
+// A container that holds one field and, beside it, a panel of nothing but
+// text (a header's title beside its help text): that text is the field's
+// title.
+QString titlePanelText(const QWidget *field)
+{
+    const QWidget *parent = field->parentWidget();
+    QStringList title;
+    for (const QWidget *w : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w == field || !Control::from(w))
+            continue;
+        const QList<QWidget *> inside = w->findChildren<QWidget *>();
+        if (takesFocus(w) || std::any_of(inside.begin(), inside.end(), takesFocus))
+            return {};
+        if (qobject_cast<const QLabel *>(w) || inside.isEmpty())
+            continue;
+        QStringList texts;
+        for (const QWidget *i : inside) {
+            const auto *label = qobject_cast<const QLabel *>(i);
+            if (!label || label->text().trimmed().isEmpty())
+                return {};
+            texts << label->text();
+        }
+        if (!title.isEmpty())
+            return {};
+        title = texts;
+    }
+    return title.join(u' ');
+}
+
+void setName(QWidget *w, const QString &name)
+{
+    if (w->accessibleName().isEmpty())
+        w->setAccessibleName(name);
+}
+
+} // namespace
+
+QList<Match> pairLabels(const QList<Item> &items)
+{
+    return Pairer(items).run();
+}
+
+void nameControls(QWidget *form)
+{
+    // The form's controls in definition order, with the labels and the fields
+    // among them as the pairing sees them.
+    QList<QWidget *> widgets;
+    QList<Item> items;
+    QHash<const QWidget *, int> parents;
+    const auto addItem = [&](QWidget *w, Item::Kind kind, const QString &text) {
+        const int parent = int(parents.value(w->parentWidget(), int(parents.size())));
+        parents.insert(w->parentWidget(), parent);
+        widgets << w;
+        items << Item{kind, parent, w->geometry(), text};
+    };
+    const Component *owner = Component::from(form);
+    if (!owner)
+        return;
+    for (int c = 0; c < owner->componentCount(); ++c) {
+        QObject *o = owner->componentAt(c);
+        if (!o || !o->isWidgetType() || !Control::from(o))
+            continue;
+        auto *w = static_cast<QWidget *>(o);
+        if (!form->isAncestorOf(w))
+            continue;
+        if (const auto *label = qobject_cast<QLabel *>(w); label && !takesFocus(w))
+            addItem(w, Item::Label, label->text());
+        else if (takesFocus(w))
+            addItem(w, Item::Field, {});
+    }
+    const QList<Match> matches = pairLabels(items);
+
+    for (int i = 0; i < items.size(); ++i) {
+        if (items[i].kind != Item::Field)
+            continue;
+        QWidget *w = widgets[i];
+        if (hasOwnText(w))
+            continue;
+        const Match &m = matches[i];
+        const bool direct = m.how == Pairing::Beside || m.how == Pairing::Above;
+        const QString hint = Control::from(w)->Hint();
+        QString name = givenName(form, w);
+        if (name.isEmpty() && direct) {
+            name = items[m.label].text;
+            static_cast<QLabel *>(widgets[m.label])->setBuddy(w);
+        }
+        if (name.isEmpty() && !hint.trimmed().isEmpty())
+            name = hint;
+        if (name.isEmpty() && m.label >= 0)
+            name = items[m.label].text;
+        if (name.isEmpty())
+            name = containerTitle(w->parentWidget());
+        if (name.isEmpty())
+            name = titlePanelText(w);
+        // A grid or list that nothing on the form names is the form's own
+        // content, as its caption says.
+        if (name.isEmpty() && qobject_cast<QAbstractItemView *>(w))
+            name = form->windowTitle();
+        if (name.trimmed().isEmpty())
+            continue;
+        setName(w, name);
+        // The focus goes to widgets inside some controls (the line edit of an
+        // editable combo box); assistive technology asks those.
+        for (QWidget *inner : w->findChildren<QWidget *>()) {
+            if (takesFocus(inner) && !Control::from(inner) && !hasOwnText(inner))
+                setName(inner, name);
+        }
+    }
+}
+
+QList<QWidget *> focusableWidgets(QWidget *window)
+{
+    QList<QWidget *> found;
+    QList<QWidget *> all = window->findChildren<QWidget *>();
+    all.prepend(window);
+    for (QWidget *w : all) {
+        if (w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus)
+            found << w;
+    }
+    return found;
+}
+
+} // namespace AccessibleNames
