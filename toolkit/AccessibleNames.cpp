@@ -229,6 +229,7 @@ const GivenName GivenNames[] = {
     {"MailDtlFm", "ExcBtn", 0, 0, "Exclude"},
     {"MailDtlFm", "List2", 0, 0, "Contact types available"},
     {"CustDtlFm", "Salesman", 0, 0, "Salesman"},
+    {"CustDtlFm", "PosList", 0, 0, "Position"},
 };
 
 QString givenName(const QWidget *form, const QWidget *control)
@@ -368,9 +369,9 @@ void nameControls(QWidget *form)
             name = containerTitle(w->parentWidget());
         if (name.isEmpty())
             name = titlePanelText(w);
-        // A grid or list that nothing on the form names is the form's own
-        // content, as its caption says.
-        if (name.isEmpty() && qobject_cast<QAbstractItemView *>(w))
+        // A grid or list that nothing on the form names, and a control that
+        // fills the form, are the form's own content, as its caption says.
+        if (name.isEmpty() && (qobject_cast<QAbstractItemView *>(w) || Control::from(w)->Align() == Tk::TAlign::alClient))
             name = form->windowTitle();
         if (name.trimmed().isEmpty())
             continue;
