@@ -20,18 +20,39 @@ namespace {
 
 // Distances in pixels, as the forms are laid out. A label names a field on
 // its line when its middle lies on the field's first line (a list's first
-// row, not its whole height) and at most BesideGap before the field; wider
-// gaps are the forms' label columns at their widest.
+// row, not its whole height) and it ends at most BesideGap before the field,
+// which spans the widest label column of the forms (short labels at 4,
+// fields at 200). A label above may end AboveGap before the field, a few
+// pixels more than the forms' own gaps, since labels take the height of the
+// font they are shown in.
 constexpr int Slack = 3;
 constexpr int FirstLineHeight = 26;
 constexpr int BesideGap = 170;
-constexpr int AboveGap = 12;
+constexpr int AboveGap = 16;
 constexpr int AboveIndent = 12;
 // A field continues a line or a column only when it stands right after the
 // previous field of that line, or right below the field above.
 constexpr int LineGap = 12;
 constexpr int ColumnGap = 8;
 constexpr int ColumnIndent = 4;
+
+// Only a text with a letter in it says what something is: a hint of digits is
+// a code the screen reads, a label of digits or dashes shows a value.
+bool isText(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// Edges just past a rectangle, so that gaps are counted in whole pixels.
+int rightOf(const QRect &r)
+{
+    return r.x() + r.width();
+}
+
+int bottomOf(const QRect &r)
+{
+    return r.y() + r.height();
+}
 
 bool onLineOf(const QRect &field, int y)
 {
@@ -42,7 +63,7 @@ bool onLineOf(const QRect &field, int y)
 
 bool overlapsHorizontally(const QRect &a, const QRect &b)
 {
-    return a.left() <= b.right() && b.left() <= a.right();
+    return a.left() < rightOf(b) && b.left() < rightOf(a);
 }
 
 // Of several candidates at about one place, the one defined last before
@@ -110,7 +131,7 @@ public:
 
 private:
     bool isField(int i) const { return m_items[i].kind == Item::Field; }
-    bool isLabel(int i) const { return m_items[i].kind == Item::Label && !m_items[i].text.trimmed().isEmpty(); }
+    bool isLabel(int i) const { return m_items[i].kind == Item::Label && isText(m_items[i].text); }
     bool sibling(int a, int b) const { return a != b && m_items[a].parent == m_items[b].parent; }
     const QRect &rect(int i) const { return m_items[i].rect; }
 
@@ -122,7 +143,7 @@ private:
             if (!isLabel(l) || !sibling(l, f))
                 continue;
             const QRect &lr = rect(l);
-            if (lr.left() >= fr.left() || !onLineOf(fr, lr.center().y()) || fr.left() - lr.right() > BesideGap)
+            if (lr.left() >= fr.left() || !onLineOf(fr, lr.center().y()) || fr.left() - rightOf(lr) > BesideGap)
                 continue;
             if (!fieldBetween(l, f))
                 candidates << l;
@@ -130,9 +151,9 @@ private:
         // The nearest label wins; one further left stands for the text between.
         int nearest = std::numeric_limits<int>::min();
         for (int l : candidates)
-            nearest = std::max(nearest, rect(l).right());
-        candidates.removeIf([&](int l) { return rect(l).right() < nearest - Slack; });
-        return choose(candidates, f, [&](int a, int b) { return rect(a).right() > rect(b).right(); });
+            nearest = std::max(nearest, rightOf(rect(l)));
+        candidates.removeIf([&](int l) { return rightOf(rect(l)) < nearest - Slack; });
+        return choose(candidates, f, [&](int a, int b) { return rightOf(rect(a)) > rightOf(rect(b)); });
     }
 
     // Whether another field stands on the line between label `l` and field `f`.
@@ -144,8 +165,8 @@ private:
             if (g == f || !isField(g) || !sibling(g, f))
                 continue;
             const QRect &gr = rect(g);
-            if (gr.left() >= lr.left() && gr.right() <= fr.left() + Slack && gr.top() <= lr.center().y()
-                && gr.bottom() >= lr.center().y())
+            if (gr.left() >= lr.left() && rightOf(gr) <= fr.left() + Slack && gr.top() <= lr.center().y()
+                && bottomOf(gr) >= lr.center().y())
                 return true;
         }
         return false;
@@ -159,7 +180,7 @@ private:
             if (!isLabel(l) || !sibling(l, f) || usedAsLabel(l))
                 continue;
             const QRect &lr = rect(l);
-            if (lr.bottom() <= fr.top() + Slack && fr.top() - lr.bottom() <= AboveGap && overlapsHorizontally(lr, fr))
+            if (bottomOf(lr) <= fr.top() + Slack && fr.top() - bottomOf(lr) <= AboveGap && overlapsHorizontally(lr, fr))
                 candidates << l;
         }
         // Labels side by side above a field are headings of its columns.
@@ -169,7 +190,7 @@ private:
                     return -1;
             }
         }
-        const int l = choose(candidates, f, [&](int a, int b) { return rect(a).bottom() > rect(b).bottom(); });
+        const int l = choose(candidates, f, [&](int a, int b) { return bottomOf(rect(a)) > bottomOf(rect(b)); });
         return l >= 0 && std::abs(rect(l).left() - fr.left()) <= AboveIndent ? l : -1;
     }
 
@@ -186,10 +207,10 @@ private:
             if (!isField(g) || !sibling(g, f))
                 continue;
             const QRect &gr = rect(g);
-            if (gr.right() <= fr.left() + Slack && fr.left() - gr.right() <= LineGap && onLineOf(fr, gr.top() + Slack))
+            if (rightOf(gr) <= fr.left() + Slack && fr.left() - rightOf(gr) <= LineGap && onLineOf(fr, gr.top() + Slack))
                 candidates << g;
         }
-        return choose(candidates, f, [&](int a, int b) { return rect(a).right() > rect(b).right(); });
+        return choose(candidates, f, [&](int a, int b) { return rightOf(rect(a)) > rightOf(rect(b)); });
     }
 
     int fieldAbove(int f) const
@@ -200,11 +221,11 @@ private:
             if (!isField(g) || !sibling(g, f))
                 continue;
             const QRect &gr = rect(g);
-            if (gr.bottom() <= fr.top() + Slack && fr.top() - gr.bottom() <= ColumnGap
+            if (bottomOf(gr) <= fr.top() + Slack && fr.top() - bottomOf(gr) <= ColumnGap
                 && std::abs(gr.left() - fr.left()) <= ColumnIndent)
                 candidates << g;
         }
-        return choose(candidates, f, [&](int a, int b) { return rect(a).bottom() > rect(b).bottom(); });
+        return choose(candidates, f, [&](int a, int b) { return bottomOf(rect(a)) > bottomOf(rect(b)); });
     }
 
     const QList<Item> &m_items;
@@ -230,6 +251,7 @@ const GivenName GivenNames[] = {
     {"MailDtlFm", "List2", 0, 0, "Contact types available"},
     {"CustDtlFm", "Salesman", 0, 0, "Salesman"},
     {"CustDtlFm", "PosList", 0, 0, "Position"},
+    {"usrdef2fm", "StretchHandle1", 0, 0, "Move and resize handles"},
 };
 
 QString givenName(const QWidget *form, const QWidget *control)
@@ -361,7 +383,7 @@ void nameControls(QWidget *form)
             name = items[m.label].text;
             static_cast<QLabel *>(widgets[m.label])->setBuddy(w);
         }
-        if (name.isEmpty() && !hint.trimmed().isEmpty())
+        if (name.isEmpty() && isText(hint))
             name = hint;
         if (name.isEmpty() && m.label >= 0)
             name = items[m.label].text;
