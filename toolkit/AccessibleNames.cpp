@@ -145,7 +145,7 @@ private:
             const QRect &lr = rect(l);
             if (lr.left() >= fr.left() || !onLineOf(fr, lr.center().y()) || fr.left() - rightOf(lr) > BesideGap)
                 continue;
-            if (!fieldBetween(l, f))
+            if (!controlBetween(l, f))
                 candidates << l;
         }
         // The nearest label wins; one further left stands for the text between.
@@ -156,13 +156,13 @@ private:
         return choose(candidates, f, [&](int a, int b) { return rightOf(rect(a)) > rightOf(rect(b)); });
     }
 
-    // Whether another field stands on the line between label `l` and field `f`.
-    bool fieldBetween(int l, int f) const
+    // Whether another control stands on the line between label `l` and field `f`.
+    bool controlBetween(int l, int f) const
     {
         const QRect &lr = rect(l);
         const QRect &fr = rect(f);
         for (int g = 0; g < m_items.size(); ++g) {
-            if (g == f || !isField(g) || !sibling(g, f))
+            if (g == f || m_items[g].kind == Item::Label || !sibling(g, f))
                 continue;
             const QRect &gr = rect(g);
             if (gr.left() >= lr.left() && rightOf(gr) <= fr.left() + Slack && gr.top() <= lr.center().y()
@@ -364,8 +364,8 @@ void nameControls(QWidget *form)
             continue;
         if (const auto *label = qobject_cast<QLabel *>(w); label && !takesFocus(w))
             addItem(w, Item::Label, label->text());
-        else if (takesFocus(w))
-            addItem(w, Item::Field, {});
+        else
+            addItem(w, takesFocus(w) ? Item::Field : Item::Other, {});
     }
     const QList<Match> matches = pairLabels(items);
 
@@ -381,7 +381,11 @@ void nameControls(QWidget *form)
         QString name = givenName(form, w);
         if (name.isEmpty() && direct) {
             name = items[m.label].text;
-            static_cast<QLabel *>(widgets[m.label])->setBuddy(w);
+            // A label beside twin fields (one shown at a time) stays the
+            // buddy of the first.
+            auto *label = static_cast<QLabel *>(widgets[m.label]);
+            if (!label->buddy())
+                label->setBuddy(w);
         }
         if (name.isEmpty() && isText(hint))
             name = hint;

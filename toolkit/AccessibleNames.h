@@ -15,9 +15,11 @@ class QWidget;
 
 namespace AccessibleNames {
 
-// One control of a form as the pairing sees it.
+// One control of a form as the pairing sees it: a label, a field that takes
+// the focus, or any other control, which is neither named nor names anything
+// but parts a label from a field beyond it.
 struct Item {
-    enum Kind { Label, Field };
+    enum Kind { Label, Field, Other };
     Kind kind = Field;
     int parent = 0;   // the same number for all items of one container
     QRect rect;       // within the parent
