@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <optional>
 
 namespace AccessibleNames {
 
@@ -87,6 +86,9 @@ int choose(const QList<int> &candidates, int field, Nearer nearer)
     return best;
 }
 
+// Each field looks at every item, and for a label beside it at every item
+// again: cubic in the controls of one form, which number a few hundred at
+// most, and run once per loaded form.
 class Pairer
 {
 public:

@@ -142,15 +142,17 @@ TEST(AccessibleNames, AGridsFixedRowAndOnlyThatReadsAsItsColumnHeaders)
         ASSERT_TRUE(iface && iface->tableInterface());
         QAccessibleTableInterface *table = iface->tableInterface();
         ASSERT_EQ(table->columnCount(), 2);
+        // The header cells as the table's children, as a screen reader walks
+        // them; Qt's cache owns those, while the header lists that a cell
+        // hands out are new objects that nobody frees.
         QStringList headers;
-        for (int c = 0; c < 2; ++c) {
-            QAccessibleInterface *cell = table->cellAt(0, c);
-            ASSERT_TRUE(cell && cell->tableCellInterface());
-            const QList<QAccessibleInterface *> heads = cell->tableCellInterface()->columnHeaderCells();
-            headers << (heads.isEmpty() ? QString() : heads.first()->text(QAccessible::Name));
-            // No fixed column: no cell has a row heading.
-            for (QAccessibleInterface *h : cell->tableCellInterface()->rowHeaderCells())
-                EXPECT_TRUE(h->text(QAccessible::Name).isEmpty());
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface *child = iface->child(i);
+            if (child->role() == QAccessible::ColumnHeader) {
+                headers << child->text(QAccessible::Name);
+            } else if (child->role() == QAccessible::RowHeader) {
+                EXPECT_TRUE(child->text(QAccessible::Name).isEmpty()) << "no fixed column, no row heading";
+            }
         }
         EXPECT_EQ(headers, row.headers);
         EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), row.firstCell);
