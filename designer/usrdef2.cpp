@@ -178,12 +178,16 @@ void Tusrdef2fm::addItems(int field)
         }
         case Kind::Edit: {
             auto *edit = newItem<TEdit>(page, entry, entry.hint, true);
+            // The field it stands for names it for assistive technology; its
+            // hint is only the field's code.
+            edit->setAccessibleName(text);
             edit->SetText(text);
             edit->Show();
             break;
         }
         case Kind::Memo: {
             auto *memo = newItem<TMemo>(page, entry, entry.hint, true);
+            memo->setAccessibleName(text);
             memo->SetText(text);
             memo->Show();
             break;

@@ -1,5 +1,6 @@
 #include "toolkit/TForm.h"
 
+#include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/Keys.h"
@@ -312,6 +313,7 @@ void TForm::loaded()
     Control::loaded();
     applyWindowFlags();
     Control::applyFocusChain(this);
+    AccessibleNames::nameControls(this);
 }
 
 void TForm::beforeDestruction()

@@ -40,11 +40,14 @@ public:
     {
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignLeft | Qt::AlignVCenter);
+        // Without a fixed row (column) the first row (column) holds data, and
+        // assistive technology, which asks for headers also while they are
+        // hidden, must not read it as headings.
         if (role != Qt::DisplayRole)
             return {};
         if (orientation == Qt::Horizontal)
-            return m_grid->Cell(section + m_grid->m_fixedCols, 0);
-        return m_grid->Cell(0, section + m_grid->m_fixedRows);
+            return m_grid->m_fixedRows > 0 ? m_grid->Cell(section + m_grid->m_fixedCols, 0) : QVariant();
+        return m_grid->m_fixedCols > 0 ? m_grid->Cell(0, section + m_grid->m_fixedRows) : QVariant();
     }
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
