@@ -1,8 +1,10 @@
-// Page changes of the running tour on the offscreen platform: the time of
-// each change that creates one screen and frees another (median, 99th
-// percentile and worst over `changes`, default 1000), and the process's
-// resident memory after 100 and after 10,000 changes.
-//     build/bench/page_change [changes] [pages, e.g. 0,11]
+// Page changes of the running tour on the offscreen platform, as the visitor
+// makes them: `walks` walks (default 100) through pages 1 to 15, each change
+// timed from writing the page until the event loop has run and the freed
+// screen is gone; prints the median, the 95th percentile and the worst
+// change, and the process's resident memory after 10 walks and after the
+// last one.
+//     build/bench/page_change [walks]
 
 #include "screens/Screens.h"
 #include "toolkit/Application.h"
@@ -22,9 +24,6 @@
 
 namespace {
 
-// The pages whose screens the tour creates, visited in turn.
-const int ScreenPages[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 14, 15};
-
 long residentKb()
 {
     QFile f(QStringLiteral("/proc/self/statm"));
@@ -34,16 +33,19 @@ long residentKb()
     return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
 
-// One page change as the visitor makes it: the change, then the event loop
-// until the freed screen is gone.
 double change(TAssistent *wizard, int page)
 {
     QElapsedTimer t;
     t.start();
     wizard->SetPage(page);
     QCoreApplication::processEvents();
-    Component::deleteFreed();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return double(t.nsecsElapsed()) / 1e6;
+}
+
+double at(const std::vector<double> &sorted, double fraction)
+{
+    return sorted[size_t(double(sorted.size() - 1) * fraction)];
 }
 
 } // namespace
@@ -52,7 +54,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int changes = argc >= 2 ? std::max(1, atoi(argv[1])) : 1000;
+    const int walks = argc >= 2 ? std::max(10, atoi(argv[1])) : 100;
     Application::initialize();
     Screens::registerAll();
     Dialogs::setResponder([](const Dialogs::Request &) { return int(Dialogs::mrOk); });
@@ -62,39 +64,26 @@ int main(int argc, char **argv)
         return 1;
     }
     TAssistent *wizard = Form1->Assistent1;
-    std::vector<int> pages(std::begin(ScreenPages), std::end(ScreenPages));
-    if (argc >= 3) {
-        pages.clear();
-        for (const QString &p : QString::fromLocal8Bit(argv[2]).split(u','))
-            pages.push_back(p.toInt());
-    }
-    const int n = int(pages.size());
+    change(wizard, 0);
 
     std::vector<double> times;
-    for (int i = 0; i < changes; ++i)
-        times.push_back(change(wizard, pages[size_t(i % n)]));
-    std::sort(times.begin(), times.end());
-    std::printf("page change over %d changes: median %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n", changes,
-                times[times.size() / 2], times[size_t(double(times.size() - 1) * 0.99)], times.back());
-
-    // Memory after 100 changes and then at intervals up to 10,000: a leak
-    // grows with every change, caches stop growing at their limits.
-    long after100 = 0;
-    long last = 0;
-    for (int i = 0; i < 10000; ++i) {
-        change(wizard, pages[size_t(i % n)]);
-        if (i + 1 == 100)
-            after100 = residentKb();
-        if ((i + 1) % 2500 == 0) {
-            last = residentKb();
-            std::printf("resident memory after %5d changes: %ld KB\n", i + 1, last);
-        }
+    long afterTen = 0;
+    for (int walk = 1; walk <= walks; ++walk) {
+        for (int page = 1; page <= 15; ++page)
+            times.push_back(change(wizard, page));
+        if (walk == 10)
+            afterTen = residentKb();
     }
-    std::printf("resident memory: %ld KB after 100 changes, %ld KB after 10000 (%+ld KB)\n", after100, last,
-                last - after100);
+    const long afterAll = residentKb();
+    std::sort(times.begin(), times.end());
+    std::printf("page change over %d walks of pages 1 to 15 (%zu changes): median %.2f ms, 95th percentile %.2f ms, "
+                "worst %.2f ms\n",
+                walks, times.size(), at(times, 0.5), at(times, 0.95), times.back());
+    std::printf("resident memory: %ld KB after 10 walks, %ld KB after %d (%+ld KB)\n", afterTen, afterAll, walks,
+                afterAll - afterTen);
 
     Component::free(Form1);
     Form1 = nullptr;
-    Component::deleteFreed();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "toolkit/Keys.h"
 #include "toolkit/Screen.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -30,18 +31,18 @@ bool chainable(const QWidget *w)
     return w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && !w->isWindow();
 }
 
-// The children of `parent` in tab order: its windowed controls by their
-// place, then the inner widgets that are no controls (the pages of a
-// notebook, the buttons of a radio group) in the order they were made.
+// The children of `parent` in tab order: the inner widgets that are no
+// controls (the tabs of a notebook, the buttons of a radio group) in the
+// order they were made, then its windowed controls by their place.
 QList<QWidget *> orderedChildren(const QWidget *parent)
 {
     QList<QWidget *> list;
-    for (Control *c : Control::tabOrderList(parent))
-        list << c->widget();
     for (QObject *o : parent->children()) {
         if (o->isWidgetType() && !Control::from(o) && !static_cast<QWidget *>(o)->isWindow())
             list << static_cast<QWidget *>(o);
     }
+    for (Control *c : Control::tabOrderList(parent))
+        list << c->widget();
     return list;
 }
 
@@ -617,7 +618,10 @@ void Control::applyColor(const QColor &)
 void Control::applyPalette()
 {
     QPalette pal;
-    const QPalette::ColorRole background = m_widget->backgroundRole();
+    // A list, a memo or a grid shows its Color where its lines are, in its
+    // viewport, not in the frame around it.
+    auto *area = qobject_cast<QAbstractScrollArea *>(m_widget);
+    const QPalette::ColorRole background = area ? area->viewport()->backgroundRole() : m_widget->backgroundRole();
     if (!m_parentColor)
         pal.setColor(background, Colors::toQColor(m_color));
     if (!m_parentFont && m_font && m_font->Color() != Tk::TColor::clWindowText) {

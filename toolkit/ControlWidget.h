@@ -10,6 +10,7 @@
 #include "toolkit/Control.h"
 
 #include <QEvent>
+#include <QPointer>
 
 template<class W>
 class ControlWidget : public W, public Control
@@ -28,8 +29,15 @@ protected:
     {
         if (handleEvent(this, e))
             return true;
+        // Only leaving the focus and an unanswered pop-up request are looked
+        // at again once the widget has seen them; any other event, the
+        // deletion of a freed control above all, is the widget's alone.
+        if (e->type() != QEvent::FocusOut && e->type() != QEvent::ContextMenu)
+            return W::event(e);
+        const QPointer<QObject> alive(this);
         const bool result = W::event(e);
-        afterEvent(this, e);
+        if (alive)
+            afterEvent(this, e);
         return result;
     }
 

@@ -2,7 +2,9 @@
 
 #include "toolkit/NotebookPage.h"
 
+#include <QApplication>
 #include <QChildEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
@@ -73,7 +75,10 @@ NotebookHost::NotebookHost(QObject *owner)
 {
     setFocusable(false);
     resize(289, 193);
-    m_tabBar->setFocusPolicy(Qt::NoFocus);
+    // The tabs take the focus, so that the keyboard reaches every page: the
+    // arrow keys move between the tabs; Ctrl+Tab and Ctrl+Page Down (with
+    // Shift, or Ctrl+Page Up, backwards) do so from anywhere in the notebook.
+    m_tabBar->setFocusPolicy(Qt::StrongFocus);
     m_tabBar->setDrawBase(false);
     m_tabBar->setExpanding(false);
     addInputWidget(m_tabBar);
@@ -290,6 +295,24 @@ void NotebookHost::childEvent(QChildEvent *event)
         prune(event->child());
         pagesChanged();
     }
+}
+
+void NotebookHost::keyPressEvent(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier) && !event->modifiers().testFlag(Qt::AltModifier);
+    const int key = event->key();
+    const bool back = key == Qt::Key_Backtab || key == Qt::Key_PageUp
+                      || (key == Qt::Key_Tab && event->modifiers().testFlag(Qt::ShiftModifier));
+    if (ctrl && (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_PageDown || key == Qt::Key_PageUp)) {
+        event->accept();
+        const bool focusInside = isAncestorOf(QApplication::focusWidget());
+        selectNext(!back);
+        // The focus that was on the page just hidden goes to the tabs.
+        if (focusInside && m_tabBar->isVisible() && !isAncestorOf(QApplication::focusWidget()))
+            m_tabBar->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    ControlWidget<QWidget>::keyPressEvent(event);
 }
 
 void NotebookHost::paintEvent(QPaintEvent *)

@@ -50,6 +50,7 @@ protected:
     // Tabs share the row's width evenly when above 0.
     void setTabsPerRow(int count);
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void boundsChanged() override;
     void childEvent(QChildEvent *event) override;
 

@@ -2,6 +2,8 @@
 
 #include "toolkit/FontMap.h"
 
+#include <algorithm>
+
 TFont::TFont(QObject *parent)
     : QObject(parent)
 {
@@ -47,6 +49,20 @@ void TFont::SetStyle(Tk::TFontStyles style)
     emit changed();
 }
 
+void TFont::SetStretch(int percent)
+{
+    percent = std::clamp(percent, 1, 400);
+    if (percent == m_stretch)
+        return;
+    m_stretch = percent;
+    emit changed();
+}
+
+bool TFont::storesProperty(const char *name) const
+{
+    return qstrcmp(name, "Stretch") != 0 || m_stretch != 100;
+}
+
 int TFont::Size() const
 {
     // Height = -Size * 96 / 72, rounded.
@@ -73,11 +89,15 @@ void TFont::copyQuietly(const TFont &other)
     m_height = other.m_height;
     m_name = other.m_name;
     m_style = other.m_style;
+    m_stretch = other.m_stretch;
 }
 
 QFont TFont::toQFont() const
 {
-    return FontMap::font(m_name, m_height, m_style);
+    QFont f = FontMap::font(m_name, m_height, m_style);
+    if (m_stretch != 100)
+        f.setStretch(m_stretch);
+    return f;
 }
 
 void TFont::assignFrom(const QFont &font)
@@ -99,5 +119,5 @@ void TFont::assignFrom(const QFont &font)
 bool TFont::operator==(const TFont &other) const
 {
     return m_charset == other.m_charset && m_color == other.m_color && m_height == other.m_height
-           && m_name == other.m_name && m_style == other.m_style;
+           && m_name == other.m_name && m_style == other.m_style && m_stretch == other.m_stretch;
 }

@@ -1,14 +1,17 @@
 #pragma once
 
-// The font of a control as the forms store it: name, height, style, colour.
-// A sub-object of its control; every change is applied to the control.
+// The font of a control as the forms store it: name, height, style, colour,
+// and how wide its characters are drawn (Stretch, in percent of their own
+// width; stored only when it is not 100). A sub-object of its control; every
+// change is applied to the control.
 
 #include "toolkit/Enums.h"
+#include "toolkit/Persistent.h"
 
 #include <QFont>
 #include <QObject>
 
-class TFont : public QObject
+class TFont : public QObject, public Persistent
 {
     Q_OBJECT
     Q_PROPERTY(int Charset READ Charset WRITE SetCharset)
@@ -17,6 +20,7 @@ class TFont : public QObject
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(Tk::TFontStyles Style READ Style WRITE SetStyle)
     Q_PROPERTY(int Size READ Size WRITE SetSize STORED false)
+    Q_PROPERTY(int Stretch READ Stretch WRITE SetStretch)
 
 public:
     explicit TFont(QObject *parent = nullptr);
@@ -34,6 +38,10 @@ public:
     // Points at the platform's 96 pixels per inch.
     int Size() const;
     void SetSize(int points);
+    // 1 to 400; a mark drawn in a small place can take its name narrower.
+    int Stretch() const { return m_stretch; }
+    void SetStretch(int percent);
+    bool storesProperty(const char *name) const override;
 
     void Assign(const TFont &other);
     // Copies the values without raising changed().
@@ -53,4 +61,5 @@ private:
     int m_height = -11;
     QString m_name = QStringLiteral("MS Sans Serif");
     Tk::TFontStyles m_style;
+    int m_stretch = 100;
 };

@@ -105,7 +105,10 @@ void TLabel::adjustBounds()
         w = 0;
         for (const QString &line : lines)
             w = std::max(w, fm.horizontalAdvance(line));
-        h = fm.height() * int(lines.size());
+        // The height the label's own text layout takes: its lines are laid
+        // out at the font's exact, unrounded line height, so that several of
+        // them can take a pixel more than as many rounded ones.
+        h = std::max(fm.height(), fm.boundingRect(QRect(0, 0, std::max(1, w), 100000), Qt::AlignLeft | Qt::AlignTop, shown).height());
     }
     int left = Left();
     if (m_alignment == Tk::TAlignment::taRightJustify)

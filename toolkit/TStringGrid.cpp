@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -117,6 +118,24 @@ public:
             });
         }
         return editor;
+    }
+
+    // Without goTabs, Tab and Shift+Tab in the cell editor end the edit and
+    // move on to the next or previous control, as on the grid itself.
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && !m_grid->Options().testFlag(Tk::TGridOption::goTabs)) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+                auto *editor = qobject_cast<QWidget *>(object);
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                m_grid->moveFocusOn(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 
 private:
@@ -342,6 +361,14 @@ void TStringGrid::applyOptions()
     setShowGrid(m_gridLineWidth > 0
                 && (m_options.testFlag(Tk::TGridOption::goVertLine) || m_options.testFlag(Tk::TGridOption::goHorzLine)));
     setGridStyle(Qt::SolidLine);
+    // Tab moves between the cells only where the options ask for it;
+    // otherwise it moves on to the next control, as the forms expect.
+    setTabKeyNavigation(m_options.testFlag(Tk::TGridOption::goTabs));
+}
+
+void TStringGrid::moveFocusOn(bool forward)
+{
+    focusNextPrevChild(forward);
 }
 
 void TStringGrid::relayout()

@@ -85,6 +85,8 @@ public:
 
     // The cell under a point of the viewport, or (-1, -1).
     QPoint CellAtPos(const QPoint &viewportPos) const;
+    // Moves the focus to the next (or previous) control of the form.
+    void moveFocusOn(bool forward);
     QRect CellRect(int col, int row) const;
 
     void loaded() override;

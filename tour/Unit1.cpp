@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/TLabel.h"
 #include "toolkit/TListBox.h"
 #include "toolkit/TStringGrid.h"
 #include "wizard/TAssistent.h"
@@ -29,7 +30,22 @@ TForm1::TForm1(QObject *owner)
     bind(sallist, "sallist");
     bind(tellist, "tellist");
     bind(faxlist, "faxlist");
+    // The page area takes the title of the page shown, for assistive
+    // technology; the wizard announces it after every page change.
+    connect(Assistent1, &TAssistent::OnPageChange, this, [this](QObject *, int) {
+        Assistent1->setAccessibleName(pageTitle(Assistent1->PhysicalPage(Assistent1->Page())));
+    });
+    Assistent1->setAccessibleName(pageTitle(Assistent1->PhysicalPage(Assistent1->Page())));
     doCreate();
+}
+
+QString TForm1::pageTitle(int page) const
+{
+    // A header's title may stand on two lines ("Contact" over "history").
+    if (const auto *title = qobject_cast<TLabel *>(findComponent(QStringLiteral("TitleLabel%1").arg(page))))
+        return title->Caption().split(u'\n', Qt::SkipEmptyParts).join(u' ');
+    const QStringList names = Assistent1->PageNames();
+    return page >= 0 && page < names.size() ? names.at(page) : QString();
 }
 
 bool TForm1::start(QString *error)

@@ -45,6 +45,9 @@ public:
     // A new screen of the class, owned by this form; null while no such
     // screen class exists.
     TForm *createScreen(const QByteArray &className);
+    // The title of physical page `page` as the visitor reads it: its
+    // header's title, or on the title page its page name.
+    QString pageTitle(int page) const;
 
 public slots:
     void FormCreate(QObject *Sender);

@@ -14,6 +14,7 @@
 #include "wizard/TPageList.h"
 #include "wizard/TabStrip.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -50,8 +51,11 @@ TAssistent::TAssistent(QObject *owner)
     m_glyphOf.fill(-1);
     SetAlign(Tk::TAlign::alClient);
     SetTabStop(false);
-    // The wizard takes the focus on a click, so that the arrow keys reach it.
-    setFocusable(true);
+    // The wizard takes the focus only when it is clicked itself, on its tabs
+    // or its background (mousePressEvent), never for a control inside it that
+    // takes no focus (a speed button, a heading): the arrow keys then turn
+    // the pages only when the visitor meant the wizard.
+    setFocusable(false);
 
     m_blWizard->setValues({1, 2, 8, 3, 4, 5, 6});
     m_blDialog->setValues({1, 2, 8, 3, 6});
@@ -307,10 +311,17 @@ void TAssistent::changePage(int v)
     if (m_style == Wz::AssistentStyle::asTabbed)
         update();
 
+    // The page area is named after the page, so that assistive technology
+    // says where the visitor is; an OnPageChange handler may give it a
+    // better title before it is announced.
+    if (!isLoading())
+        setAccessibleName(target < m_pageNames.size() ? m_pageNames.at(target) : QString());
     if (m_page != oldPage || m_page == 0) {
         const int page = m_page;
         fire([&] { emit OnPageChange(this, page); });
     }
+    if (!isLoading())
+        announcePage();
 
     if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
         Control *first = firstFocusable(this, true);
@@ -461,8 +472,39 @@ void TAssistent::guarded(F &&step)
     }
 }
 
+TBitBtn *TAssistent::buttonForMnemonic(const QKeyEvent *event) const
+{
+    if (event->modifiers() != Qt::AltModifier || event->key() < Qt::Key_0 || event->key() > Qt::Key_Z)
+        return nullptr;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(event->key())));
+    for (TBitBtn *b : m_buttons) {
+        if (b->isVisible() && b->isEnabled() && b->Left() != ButtonStrip::HiddenLeft
+            && QKeySequence::mnemonic(b->text()) == pressed)
+            return b;
+    }
+    return nullptr;
+}
+
+bool TAssistent::event(QEvent *e)
+{
+    // The wizard's own buttons go before a screen's button with the same
+    // mnemonic ("&Next" beside a screen's "&New"): the key is taken here
+    // instead of reaching the window's shortcuts, where the two would only
+    // pass the focus between them.
+    if (e->type() == QEvent::ShortcutOverride && buttonForMnemonic(static_cast<QKeyEvent *>(e))) {
+        e->accept();
+        return true;
+    }
+    return ControlWidget<QWidget>::event(e);
+}
+
 void TAssistent::keyPressEvent(QKeyEvent *event)
 {
+    if (TBitBtn *b = buttonForMnemonic(event)) {
+        event->accept();
+        b->click();
+        return;
+    }
     // The arrow keys turn the pages only while the wizard itself has the
     // focus. A key that a control inside it left unused (a list or a grid at
     // its first column) also arrives here, and must not turn the page away
@@ -484,6 +526,14 @@ void TAssistent::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TAssistent::announcePage()
+{
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent page(this, QAccessible::PageChanged);
+    QAccessible::updateAccessibility(&page);
 }
 
 // ---- Caption ----------------------------------------------------------------
@@ -728,10 +778,10 @@ void TAssistent::updateTabRows()
         m_tabRows = new TIntegerList(this);
     if (m_numPages <= 0)
         return;
-    const int before = TabAreaHeight();
     m_tabRows->setValues(TabStrip::compute(stepTextWidths(), width() - 4, m_tabSpaceX));
-    if (TabAreaHeight() != before)
-        Realign();
+    // The strip's height follows the rows and the row height (TabSpaceY, the
+    // font); the page area below it is laid out again for either.
+    Realign();
 }
 
 void TAssistent::paintTabbed(QPainter &p)
@@ -799,6 +849,8 @@ void TAssistent::paintTab(QPainter &p, int page, int x, int y, int pad, bool sel
 
 void TAssistent::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::LeftButton && isEnabled())
+        setFocus(Qt::MouseFocusReason);
     if (m_style == Wz::AssistentStyle::asTabbed && m_tabRows && event->button() == Qt::LeftButton) {
         QList<int> stored;
         for (int step = 1; step <= m_numPages; ++step)

@@ -195,6 +195,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *e) override;
     void keyPressEvent(QKeyEvent *event) override;
     // A left click on the tab strip selects the page of the tab under it.
     void mousePressEvent(QMouseEvent *event) override;
@@ -207,8 +208,13 @@ protected:
 
 private:
     void changePage(int page);
+    // The shown, enabled button whose mnemonic is the key, if any.
+    TBitBtn *buttonForMnemonic(const QKeyEvent *event) const;
+    // Tells assistive technology that the page and the page area's name
+    // changed.
+    void announcePage();
     // Tabbed style: computes the rows (creating the list on first use) and
-    // realigns the page area when the strip's height changed.
+    // lays the page area out again below the strip.
     void updateTabRows();
     // The text width of each step's page name, step 1 first.
     QList<int> stepTextWidths() const;

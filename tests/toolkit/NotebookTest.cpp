@@ -211,6 +211,31 @@ TEST(TabbedNotebook, PagesByIndexAndCaption)
     EXPECT_EQ(form->events, (QStringList{QStringLiteral("change 0"), QStringLiteral("change 1")}));
 }
 
+TEST(TabbedNotebook, TheKeyboardReachesEveryPage)
+{
+    auto form = TestSupport::loadFormOf<NotebookForm>(QString::fromUtf8(kFourTabs));
+    auto *nb = form->findChild<TTabbedNotebook *>(QStringLiteral("NB"));
+    ASSERT_TRUE(TestSupport::showActive(form.get()));
+    // The tabs are in the tab order and take the arrow keys.
+    EXPECT_TRUE(nb->tabBar()->focusPolicy() & Qt::TabFocus);
+    nb->tabBar()->setFocus();
+    QTest::keyClick(nb->tabBar(), Qt::Key_Right);
+    EXPECT_EQ(nb->PageIndex(), 3);
+    // Ctrl+Tab and Ctrl+Page Down go round to the first page, back with
+    // Shift or Page Up; a change that the handler refuses stays refused.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(nb->PageIndex(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(nb->PageIndex(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(nb->PageIndex(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(nb->PageIndex(), 3);
+    form->allow = false;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(nb->PageIndex(), 3);
+}
+
 TEST(TabbedNotebook, SharedWidthTabsShowTheirWholeCaption)
 {
     auto form = TestSupport::loadFormOf<NotebookForm>(QString::fromUtf8(kFourTabs));

@@ -163,6 +163,41 @@ TEST(TStringGrid, EditedCellsTypeIntoTheGrid)
     EXPECT_EQ(form->exits, 1);
 }
 
+TEST(TStringGrid, TabLeavesAGridWithoutTabsBetweenCells)
+{
+    auto form = TestSupport::loadFormOf<GridForm>(QStringLiteral(R"(Form1: GridForm {
+      Before: TEdit { Left = 0 Top = 0 TabOrder = 0 }
+      pagelist: TStringGrid { Left = 0 Top = 30 Width = 133 Height = 150 ColCount = 2 RowCount = 10
+                              FixedCols = 1 FixedRows = 0 TabOrder = 1
+                              Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing] }
+      After: TEdit { Left = 200 Top = 0 TabOrder = 2 }
+      Tabbing: TStringGrid { Left = 200 Top = 30 ColCount = 3 RowCount = 3 TabOrder = 3
+                             Options = [goFixedVertLine, goFixedHorzLine, goTabs] }
+    })"));
+    auto *grid = form->findChild<TStringGrid *>(QStringLiteral("pagelist"));
+    ASSERT_TRUE(TestSupport::showActive(form.get()));
+    const auto focused = [] { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); };
+    // From the grid itself, and from inside its cell editor, both ways.
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(focused(), "After");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), "Before");
+    grid->setFocus();
+    QTest::keyClicks(grid, "ab");
+    ASSERT_NE(QApplication::focusWidget(), grid) << "typing opens the cell editor";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), "After");
+    EXPECT_EQ(grid->Cell(1, 0), "ab");
+    // A grid whose options ask for it keeps Tab for its cells.
+    auto *tabbing = form->findChild<TStringGrid *>(QStringLiteral("Tabbing"));
+    tabbing->setFocus();
+    QTest::keyClick(tabbing, Qt::Key_Tab);
+    EXPECT_EQ(focused(), "Tabbing");
+    EXPECT_EQ(tabbing->Col(), 2);
+}
+
 #include "TStringGridTest.moc"
 
 TEST(TStringGrid, FixedRowIsWrittenInTheGridsFont)

@@ -5,11 +5,15 @@
 #include "tests/support/TourFixture.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/Colors.h"
+#include "toolkit/TLabel.h"
+#include "toolkit/TMemo.h"
 #include "toolkit/TBitBtn.h"
 #include "toolkit/TListBox.h"
 #include "wizard/TAForm.h"
 #include "wizard/TAImage.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -181,4 +185,60 @@ TEST_F(TourPages, TheSampleAccountsHoldTheirFixedValues)
     EXPECT_EQ(list("Add2list")[19], QString());
     for (const QString &s : list("Add3list") + list("Add4list"))
         EXPECT_TRUE(s.isEmpty());
+}
+
+TEST_F(TourPages, HelpMemosShowInTheFaceColourOfTheHeader)
+{
+    const QColor face = Colors::toQColor(Tk::TColor::clBtnFace);
+    for (int page = 1; page <= 15; ++page) {
+        SCOPED_TRACE(page);
+        gotoPage(page);
+        int memos = 0;
+        for (TMemo *memo : Form1->findChildren<TMemo *>()) {
+            if (!memo->isVisible() || Component::from(memo)->owner() != Form1)
+                continue;
+            ++memos;
+            // The corner below the last line holds no text.
+            const QImage shot = memo->grab().toImage();
+            EXPECT_EQ(shot.pixelColor(shot.width() - 2, shot.height() - 2), face) << memo->objectName().toStdString();
+        }
+        EXPECT_EQ(memos, 1);
+    }
+}
+
+TEST_F(TourPages, TheFocusIsOnAControlOfEveryPageAfterItIsShown)
+{
+    ASSERT_TRUE(TestSupport::showActive(Form1));
+    for (int page = 1; page <= 15; ++page) {
+        SCOPED_TRACE(page);
+        gotoPage(page);
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_TRUE(focus);
+        EXPECT_TRUE(wizard()->isAncestorOf(focus)) << focus->objectName().toStdString();
+        EXPECT_TRUE(focus->isVisible());
+    }
+}
+
+TEST_F(TourPages, TheTitlePageTextsFitTheirPlaces)
+{
+    const auto *shape = Form1->findChild<QWidget *>(QStringLiteral("ContactShape"));
+    ASSERT_TRUE(shape);
+    for (const char *name : {"SalesHeading", "SalesAddress", "SupportHeading", "SupportAddress"}) {
+        SCOPED_TRACE(name);
+        const auto *label = Form1->findChild<TLabel *>(QLatin1String(name));
+        ASSERT_TRUE(label);
+        // Every line, descenders included, within the label and the block.
+        const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
+                                                             label->text());
+        EXPECT_LE(text.height(), label->height());
+        EXPECT_TRUE(shape->geometry().contains(label->geometry()));
+    }
+    const auto *logo = Form1->findChild<TLabel *>(QStringLiteral("LogoLabel"));
+    const auto *circle = Form1->findChild<QWidget *>(QStringLiteral("LogoShape"));
+    ASSERT_TRUE(logo && circle);
+    EXPECT_EQ(logo->Caption(), QStringLiteral("Holvin"));
+    // Inside the circle's pen of two pixels.
+    EXPECT_TRUE(circle->geometry().adjusted(2, 2, -2, -2).contains(logo->geometry()))
+        << logo->geometry().x() << "," << logo->geometry().y() << " " << logo->geometry().width() << "x"
+        << logo->geometry().height();
 }

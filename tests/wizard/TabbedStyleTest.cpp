@@ -324,6 +324,10 @@ TEST(TabbedStyle, PageAreaHoldsAlignedChildren)
     ASSERT_NE(area, nullptr);
     EXPECT_EQ(area->BoundsRect(), w->clientRect());
     EXPECT_EQ(area->Top(), w->TabAreaHeight() + 1);
+    // A taller row moves the page area down at once, with the strip.
+    w->SetTabSpaceY(w->TabSpaceY() + 4);
+    EXPECT_EQ(area->Top(), w->TabAreaHeight() + 1);
+    EXPECT_EQ(area->BoundsRect(), w->clientRect());
     w->SetStyle(Wz::AssistentStyle::asNone);
     EXPECT_EQ(area->BoundsRect(), w->rect());
 }

@@ -19,6 +19,7 @@
 #include "toolkit/TRadioGroup.h"
 #include "toolkit/TStringGrid.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -343,4 +344,31 @@ TEST_F(CustListTest, MenuActions)
     EXPECT_EQ(wizard()->Page(), 2);
     ASSERT_TRUE(screen<TCustDtlFm>());
     EXPECT_EQ(screen<TCustDtlFm>()->Acc->Caption(), "010006");
+}
+
+TEST_F(CustListTest, ToolbarButtonsAndHeadingsLeaveTheFocusWhereItIs)
+{
+    TCustListFm *fm = list();
+    ASSERT_TRUE(fm);
+    ASSERT_TRUE(TestSupport::showActive(Form1));
+    fm->Position->setFocus();
+    QTest::keyClicks(fm->Position, "M");
+    // A click on a button without an action, then on a heading: the search
+    // text stays pending in the box, which keeps the focus.
+    auto *owner = fm->findChild<QWidget *>(QStringLiteral("SpeedButton4"));
+    ASSERT_TRUE(owner);
+    QTest::mouseClick(owner, Qt::LeftButton, {}, owner->rect().center());
+    TestSupport::settle();
+    EXPECT_EQ(QApplication::focusWidget(), fm->Position);
+    click(fm->findChild<TPanel *>(QStringLiteral("LastDateLbl")));
+    EXPECT_EQ(QApplication::focusWidget(), fm->Position);
+    EXPECT_EQ(fm->Position->Text(), "M");
+    // "Edit" then stops, as a pending search text asks.
+    auto *edit = fm->findChild<QWidget *>(QStringLiteral("SpeedButton1"));
+    QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+    TestSupport::settle();
+    EXPECT_EQ(wizard()->Page(), 1);
+    // The arrow keys stay with the box instead of turning the page.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(wizard()->Page(), 1);
 }
