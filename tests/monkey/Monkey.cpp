@@ -24,11 +24,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
+#include <link.h>
 #include <unistd.h>
-
-// Set by the address and undefined-behaviour sanitizers' runtime when it is
-// linked in; called before a report ends the process.
-extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
 
 namespace {
 
@@ -83,6 +81,38 @@ void onSignal(int signal)
     std::raise(signal);
 }
 
+// Registers print() with every sanitizer runtime in the process; false when
+// there is none.
+bool onSanitizerDeath()
+{
+    QList<QByteArray> runtimes;
+    dl_iterate_phdr(
+        [](dl_phdr_info *info, size_t, void *data) {
+            const QByteArray name(info->dlpi_name);
+            if (name.contains("libasan") || name.contains("libubsan"))
+                static_cast<QList<QByteArray> *>(data)->append(name);
+            return 0;
+        },
+        &runtimes);
+    using SetCallback = void (*)(void (*)());
+    // A runtime linked into the program itself is found first.
+    bool registered = false;
+    if (auto set = reinterpret_cast<SetCallback>(dlsym(RTLD_DEFAULT, "__sanitizer_set_death_callback"))) {
+        set(print);
+        registered = true;
+    }
+    for (const QByteArray &name : runtimes) {
+        if (void *handle = dlopen(name.constData(), RTLD_NOW | RTLD_NOLOAD)) {
+            if (auto set = reinterpret_cast<SetCallback>(dlsym(handle, "__sanitizer_set_death_callback"))) {
+                set(print);
+                registered = true;
+            }
+            dlclose(handle);
+        }
+    }
+    return registered;
+}
+
 void arm(quint32 runSeed)
 {
     seed = runSeed;
@@ -94,13 +124,11 @@ void arm(quint32 runSeed)
         return;
     installed = true;
     // The sanitizers handle the faults themselves and call back before they
-    // end the process; without them the faults are caught here.
-    if (__sanitizer_set_death_callback)
-        __sanitizer_set_death_callback(print);
-    else {
+    // end the process (each runtime loaded keeps its own callback); without
+    // them the faults are caught here.
+    if (!onSanitizerDeath())
         for (int s : {SIGSEGV, SIGBUS, SIGFPE, SIGILL})
             std::signal(s, onSignal);
-    }
     std::signal(SIGABRT, onSignal);
 }
 
@@ -194,8 +222,16 @@ private:
             [this, level] {
                 m_postedLevel = 0;
                 // A loop that ended before this came is no longer waiting.
-                if (QThread::currentThread()->loopLevel() == level)
-                    m_monkey->actWhileWaiting();
+                if (QThread::currentThread()->loopLevel() != level)
+                    return;
+                // A person answers a box once it is up and has the focus:
+                // until the window system has made it active, look again on
+                // the loop's next round.
+                auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                if (dialog && !dialog->isActiveWindow() && ++m_rounds < 10)
+                    return;
+                m_rounds = 0;
+                m_monkey->actWhileWaiting();
             },
             Qt::QueuedConnection);
     }
@@ -240,6 +276,7 @@ private:
     bool m_firing = false;
     Monkey *m_monkey;
     int m_postedLevel = 0;
+    int m_rounds = 0;
 };
 
 Monkey::Monkey(QWidget *window, quint32 seed)
@@ -638,11 +675,25 @@ QString Monkey::navigate()
     QPoint g;
     if (!randomSpot(b, &g))
         return key();
+    // With a pop-up open, a pointer's press closes the pop-up before it
+    // reaches the button; an automation or accessibility client presses the
+    // button itself, and the page changes under the open pop-up.
+    const bool straight = QApplication::activePopupWidget() && chance(2);
     const QString what = QStringLiteral("press %1%2 (focus in %3)")
                              .arg(describe(b),
-                                  QApplication::activePopupWidget() ? QStringLiteral(" with a pop-up open") : QString(),
+                                  straight                             ? QStringLiteral(" straight, with a pop-up open")
+                                  : QApplication::activePopupWidget() ? QStringLiteral(" with a pop-up open")
+                                                                      : QString(),
                                   describe(QApplication::focusWidget()));
     note(what);
+    if (straight) {
+        const QPoint local = b->mapFromGlobal(g);
+        QPointer<QWidget> guard(b);
+        QTest::mousePress(b, Qt::LeftButton, {}, local);
+        if (guard)
+            QTest::mouseRelease(b, Qt::LeftButton, {}, local);
+        return what;
+    }
     press(g, Qt::LeftButton);
     release(g, Qt::LeftButton);
     return what;

@@ -7,9 +7,11 @@
 // keyboard focus; work inside an open drop-down or menu (pick a line, press
 // keys, click elsewhere, change the page); the focus put into an input of a
 // screen (an edit box, an editable drop-down, a grid cell and its editor) and
-// typed into; the page changed while a pop-up is open or a control holds the
-// focus. Modal message boxes open for real and are answered with one of their
-// buttons or keys.
+// typed into; the page changed while a pop-up is open (the button pressed
+// through the window, which closes the pop-up first, or pressed straight, as
+// an automation client does) or while a control holds the focus. Modal
+// message boxes open for real and are answered with one of their buttons or
+// keys.
 //
 // The same seed over the same program gives the same stream: no choice
 // depends on how long a step takes. To keep it so, time stands still for the
