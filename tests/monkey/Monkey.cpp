@@ -76,7 +76,12 @@ void print()
 
 void onSignal(int signal)
 {
+    if (signal == SIGALRM)
+        put("\nmonkey: one event has not ended for a long time; the program waits for something the monkey "
+            "does not give\n");
     print();
+    if (signal == SIGALRM)
+        signal = SIGABRT;
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
@@ -130,12 +135,15 @@ void arm(quint32 runSeed)
         for (int s : {SIGSEGV, SIGBUS, SIGFPE, SIGILL})
             std::signal(s, onSignal);
     std::signal(SIGABRT, onSignal);
+    std::signal(SIGALRM, onSignal);
 }
 
 } // namespace CrashLog
 
 // How deep the loops of menus and boxes opened from one another may go.
 constexpr int MaxNesting = 6;
+// How long one event may take before the run is taken as stuck.
+constexpr unsigned StuckSeconds = 300;
 
 bool showing(const QWidget *w)
 {
@@ -452,7 +460,11 @@ QString Monkey::step()
     ++m_step;
     CrashLog::step = m_step;
     m_watcher->inStep = true;
+    // A watchdog for an event that never ends (a loop nobody answers); it
+    // only reports, it chooses nothing.
+    alarm(StuckSeconds);
     const QString what = act();
+    alarm(0);
     m_watcher->inStep = false;
     return what;
 }
