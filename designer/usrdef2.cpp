@@ -409,13 +409,29 @@ void Tusrdef2fm::Button1Click(QObject *)
 
 void Tusrdef2fm::pagelistClick(QObject *)
 {
-    if (m_applyingNames)
-        return;
-    m_applyingNames = true;
+    if (applyPageNames())
+        checkPageNamesLater();
+}
+
+void Tusrdef2fm::pagelistKeyDown(QObject *, int &, Tk::TShiftState)
+{
+    applyPageNames();
+    // The key reaches the cell only after this handler: the names are
+    // looked at again once it has been handled.
+    checkPageNamesLater();
+}
+
+QList<PageNames::Page> Tusrdef2fm::pageNames() const
+{
     QStringList names;
     for (int i = 0; i < PageNames::PageCount; ++i)
         names << pagelist->Cell(1, i);
-    const QList<PageNames::Page> pages = PageNames::apply(names);
+    return PageNames::apply(names);
+}
+
+bool Tusrdef2fm::applyPageNames()
+{
+    const QList<PageNames::Page> pages = pageNames();
     bool tooLong = false;
     for (int i = 0; i < PageNames::PageCount; ++i) {
         const PageNames::Page &p = pages.at(i);
@@ -424,24 +440,52 @@ void Tusrdef2fm::pagelistClick(QObject *)
             m_pagesDefined = true;
         if (!p.caption.isNull())
             m_pages[i]->SetCaption(p.caption);
-        if (p.tooLong) {
-            // Cut before the box is shown: the box takes the focus, and the
-            // grid must not hold the long name meanwhile.
-            pagelist->SetCell(1, i, p.cell);
-            tooLong = true;
-        }
+        tooLong = tooLong || p.tooLong;
     }
     if (!PageNames::anyDefined(pages))
         m_pagesDefined = false;
     activateShownPage();
-    if (tooLong)
-        showMessage(errmsg2);
-    m_applyingNames = false;
+    return tooLong;
 }
 
-void Tusrdef2fm::pagelistKeyDown(QObject *Sender, int &, Tk::TShiftState)
+void Tusrdef2fm::checkPageNamesLater()
 {
-    pagelistClick(Sender);
+    // The grid and its cell editor are still handling their event: a box
+    // opened now takes the focus, and the editor is closed and freed under
+    // its own key handling. The check waits for the event loop.
+    if (m_checkPending)
+        return;
+    m_checkPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [self = QPointer<Tusrdef2fm>(this)] {
+            if (self)
+                self->checkPageNames();
+        },
+        Qt::QueuedConnection);
+}
+
+void Tusrdef2fm::checkPageNames()
+{
+    m_checkPending = false;
+    const QList<PageNames::Page> pages = pageNames();
+    bool tooLong = false;
+    for (int i = 0; i < PageNames::PageCount; ++i) {
+        if (pages.at(i).tooLong) {
+            // Cut before the box is shown, so that the editor the box closes
+            // hands back the cut name.
+            pagelist->SetCell(1, i, pages.at(i).cell);
+            tooLong = true;
+        }
+    }
+    if (!tooLong)
+        return;
+    QPointer<Tusrdef2fm> self(this);
+    showMessage(errmsg2);
+    // The screen may have gone while the box was open; else the captions
+    // follow the cut names.
+    if (self)
+        applyPageNames();
 }
 
 void Tusrdef2fm::CancelbtnClick(QObject *)

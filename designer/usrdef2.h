@@ -8,6 +8,7 @@
 #include "tour/ScreenForm.h"
 
 #include "designer/DesignItems.h"
+#include "designer/PageNames.h"
 
 #include "toolkit/Enums.h"
 
@@ -114,6 +115,14 @@ private:
     void releaseFrom(const QWidget *control);
     void hideControl(QWidget *control);
     void selectControl(QWidget *control);
+    // What the names in the grid give, page by page.
+    QList<PageNames::Page> pageNames() const;
+    // Shows the tabs and captions of the names in the grid; true when a name
+    // is too long (its page keeps its caption until the name is cut).
+    bool applyPageNames();
+    void checkPageNamesLater();
+    // Cuts the names longer than allowed, tells the user and applies them.
+    void checkPageNames();
 
     TTabSheet *m_pages[10] = {};
     bool m_labelSelected = false;
@@ -123,7 +132,6 @@ private:
     QPointer<QWidget> m_selectedControl;
     int m_itemCounter = 0;
     bool m_pagesDefined = false;
-    // Set while the page names are applied: the error box takes the focus
-    // from the grid, and its exit must not start a second pass.
-    bool m_applyingNames = false;
+    // A check of the page names' length is waiting for the event loop.
+    bool m_checkPending = false;
 };

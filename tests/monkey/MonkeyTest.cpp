@@ -7,12 +7,12 @@
 #include "tests/support/TourFixture.h"
 
 #include "toolkit/Application.h"
-#include "toolkit/TBitBtn.h"
+#include "wizard/TAJumpBitBtn.h"
 
-#include <QDebug>
+#include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
-#include <deque>
 
 namespace {
 
@@ -21,6 +21,16 @@ int setting(const char *name, int fallback)
     bool ok = false;
     const int value = qEnvironmentVariableIntValue(name, &ok);
     return ok && value > 0 ? value : fallback;
+}
+
+// Exit and Escape end the message loop, which this test does not run: the
+// tour goes on with Form1 as main form again. An ended loop also makes every
+// later modal box return at once, so Qt's loops are let run again.
+void resumeAfterExit()
+{
+    Application::setMainForm(Form1);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
 
 class MonkeyTest : public TourFixture
@@ -35,33 +45,37 @@ TEST_F(MonkeyTest, RandomInputOverEveryPage)
     const auto seed = quint32(setting("RAVIK_MONKEY_SEED", 20261209));
     std::fprintf(stderr, "monkey: %d events, seed %u\n", events, seed);
 
-    Monkey monkey(Form1, seed);
-    monkey.setNavigation([this] {
-        TAssistent *w = wizard();
-        return QList<QWidget *>{w->NextButton(), w->BackButton(), w->ChangeButton()};
-    });
-    std::deque<QString> recent;
     QList<int> pagesSeen;
-    for (int i = 0; i < events; ++i) {
-        const QString what = monkey.step();
-        recent.push_back(QStringLiteral("%1: %2").arg(i).arg(what));
-        if (recent.size() > 20)
-            recent.pop_front();
-        if (i % 50 == 0)
-            TestSupport::settle();
-        if (!pagesSeen.contains(wizard()->Page()))
-            pagesSeen << wizard()->Page();
-        // Exit only ends the message loop, which this test does not run; the
-        // tour goes on.
-        if (Application::isTerminated())
-            Application::setMainForm(Form1);
-        if (::testing::Test::HasFailure()) {
-            for (const QString &r : recent)
-                std::fprintf(stderr, "  %s\n", qPrintable(r));
-            FAIL() << "seed " << seed;
+    QString last;
+    {
+        Monkey monkey(Form1, seed);
+        monkey.setNavigation([this] {
+            TAssistent *w = wizard();
+            QList<QWidget *> buttons{w->NextButton(), w->BackButton(), w->ChangeButton()};
+            for (TAJumpBitBtn *jump : Form1->findChildren<TAJumpBitBtn *>())
+                buttons << jump;
+            return buttons;
+        });
+        monkey.setPager(wizard());
+        for (int i = 0; i < events; ++i) {
+            monkey.step();
+            if (i % 50 == 0)
+                TestSupport::settle();
+            if (!pagesSeen.contains(wizard()->Page()))
+                pagesSeen << wizard()->Page();
+            if (Application::isTerminated())
+                resumeAfterExit();
+            if (::testing::Test::HasFailure()) {
+                for (const QString &r : monkey.recent())
+                    std::fprintf(stderr, "  %s\n", qPrintable(r));
+                FAIL() << "seed " << seed << ", event " << i + 1;
+            }
         }
+        TestSupport::settle();
+        last = QString::fromLatin1(monkey.digest());
     }
-    TestSupport::settle();
-    std::fprintf(stderr, "monkey: pages seen: %d\n", int(pagesSeen.size()));
+    if (QWidget *popup = QApplication::activePopupWidget())
+        popup->close();
+    std::fprintf(stderr, "monkey: pages seen: %d, digest %s\n", int(pagesSeen.size()), qPrintable(last));
     EXPECT_GE(pagesSeen.size(), events >= 10000 ? 10 : 1);
 }
