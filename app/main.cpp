@@ -8,16 +8,27 @@
 #include "tour/Unit1.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravik Demonstration"));
+    // Desktops match the window to the installed entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ravik-tour"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/ravik-tour-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     Application::initialize();
     Screens::registerAll();
 
     QString error;
     if (!TForm1::start(&error)) {
+        // Said on the terminal too, for whoever started the program from one.
+        std::fprintf(stderr, "The tour cannot start.\n%s\n", qPrintable(error));
         Dialogs::MessageDlg(QStringLiteral("The tour cannot start.\n%1").arg(error), Dialogs::MsgType::mtError,
                             Dialogs::MsgButton::mbOK);
         return 1;

@@ -426,3 +426,26 @@ QList<QWidget *> focusableWidgets(QWidget *window)
 }
 
 } // namespace AccessibleNames
+
+namespace {
+
+AccessibleNames::Listener &listener()
+{
+    static AccessibleNames::Listener l;
+    return l;
+}
+
+} // namespace
+
+void AccessibleNames::announce(QObject *object, QAccessible::Event event)
+{
+    QAccessibleEvent e(object, event);
+    QAccessible::updateAccessibility(&e);
+    if (listener())
+        listener()(object, event);
+}
+
+void AccessibleNames::setListener(Listener l)
+{
+    listener() = std::move(l);
+}

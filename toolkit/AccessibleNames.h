@@ -7,9 +7,12 @@
 // The pairing of labels and fields works on plain geometry, so it can be
 // checked without any window.
 
+#include <QAccessible>
 #include <QList>
 #include <QRect>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -52,5 +55,12 @@ void nameControls(QWidget *form);
 // The widgets inside `window` (and the window itself) that the visitor can
 // put the focus on: shown, enabled, with a focus policy.
 QList<QWidget *> focusableWidgets(QWidget *window);
+
+// Tells assistive technology of a change of `object` (its name, the page it
+// shows). A listener, where one is set (tests, which have no assistive
+// technology to ask), hears of every such change too.
+void announce(QObject *object, QAccessible::Event event);
+using Listener = std::function<void(QObject *object, QAccessible::Event event)>;
+void setListener(Listener listener);
 
 } // namespace AccessibleNames

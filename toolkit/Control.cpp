@@ -164,7 +164,7 @@ bool Control::handleEvent(QObject *watched, QEvent *e)
         return (kinds & MouseInput) && mouseEvent(static_cast<QWidget *>(watched), e);
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        return (kinds & KeyInput) && keyEvent(e);
+        return (kinds & KeyInput) && keyEvent(e, watched == QApplication::focusWidget());
     case QEvent::FocusIn:
         if (kinds & FocusInput)
             focusArrived();
@@ -244,13 +244,26 @@ bool Control::mouseEvent(QWidget *from, QEvent *e)
     return !guard;
 }
 
-bool Control::keyEvent(QEvent *e)
+bool Control::keyEvent(QEvent *e, bool focused)
 {
     if (keyAlreadySeen(e))
         return false;
     auto *ke = static_cast<QKeyEvent *>(e);
     const Tk::TShiftState shift = Keys::shiftState(ke->modifiers());
     QPointer<QWidget> guard(m_widget);
+    // Alt with a letter or digit is a mnemonic, never input: the control with
+    // the focus raises its key event and leaves the key to its containers
+    // (the wizard's own buttons take theirs there), so that a drop-down list
+    // does not search for the letter instead.
+    const bool mnemonic = focused && e->type() == QEvent::KeyPress && ke->modifiers() == Qt::AltModifier
+                          && ((ke->key() >= Qt::Key_A && ke->key() <= Qt::Key_Z)
+                              || (ke->key() >= Qt::Key_0 && ke->key() <= Qt::Key_9));
+    if (mnemonic) {
+        int key = Keys::virtualKey(ke->key());
+        fire([&] { emitOnKeyDown(key, shift); });
+        e->ignore();
+        return true;
+    }
     if (e->type() == QEvent::KeyRelease) {
         int key = Keys::virtualKey(ke->key());
         if (key && fire([&] { emitOnKeyUp(key, shift); }) && key == 0)

@@ -250,7 +250,7 @@ private:
     int inputKinds(const QObject *o) const;
     bool contains(const QWidget *w) const;
     bool mouseEvent(QWidget *from, QEvent *e);
-    bool keyEvent(QEvent *e);
+    bool keyEvent(QEvent *e, bool focused);
     bool contextMenu(QObject *watched, QEvent *e, bool answered);
     void focusArrived();
     void focusLeft(QFocusEvent *e);

@@ -8,11 +8,13 @@
 #include "toolkit/OpenEnums.h"
 
 #include <QFile>
+#include <QHash>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QWidget>
 
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -473,5 +475,16 @@ QString FormReader::readText(const QString &path)
 
 void FormReader::loadFile(QObject *root, const QString &path)
 {
-    load(root, readText(path), path);
+    // The definitions compiled into the program never change: each is read
+    // and parsed once, and every further form of its class is made from the
+    // parsed tree. A file on disk is read afresh every time.
+    if (!path.startsWith(u':')) {
+        load(root, readText(path), path);
+        return;
+    }
+    static QHash<QString, std::shared_ptr<const DefNode>> parsed;
+    std::shared_ptr<const DefNode> &node = parsed[path];
+    if (!node)
+        node = std::make_shared<const DefNode>(DefinitionParser::parse(readText(path), path));
+    load(root, *node, path);
 }

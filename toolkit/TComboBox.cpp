@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QLineEdit>
+#include <QPointer>
 
 TComboBox::TComboBox(QObject *owner)
     : ControlWidget<QComboBox>(owner)
@@ -27,7 +28,12 @@ void TComboBox::SetStyle(Tk::TComboBoxStyle style)
         return;
     const QString text = currentText();
     ++m_programmatic;
+    QPointer<QLineEdit> dropped = editable ? nullptr : lineEdit();
     setEditable(editable);
+    // Qt deletes the text box it drops later, and a widget that goes while
+    // its focus proxy (this box) has the focus takes the focus with it.
+    if (dropped)
+        dropped->setFocusProxy(nullptr);
     if (editable) {
         setInsertPolicy(QComboBox::NoInsert);
         setCompleter(nullptr);

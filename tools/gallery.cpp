@@ -1,5 +1,6 @@
 // Starts the tour in a real window and writes one screenshot of the screen
-// per page, 0 to 15, as gallery/page-NN.png (or into the folder given).
+// per page, 0 to 15, as gallery/page-NN.png (or into the folder given), and
+// beside each a small picture, page-NN-small.png, 240 pixels wide.
 // Run under a display, e.g.: xvfb-run -a -s "-screen 0 1024x768x24" build/tools/gallery
 // With --page N only that page is taken.
 
@@ -36,7 +37,8 @@ int main(int argc, char *argv[])
         TourWindow::settle();
         const QPixmap shot = Form1->screen()->grabWindow(0);
         const QString file = QStringLiteral("%1/page-%2.png").arg(dir).arg(page, 2, 10, QLatin1Char('0'));
-        if (!shot.save(file)) {
+        const QString small = QStringLiteral("%1/page-%2-small.png").arg(dir).arg(page, 2, 10, QLatin1Char('0'));
+        if (!shot.save(file) || !shot.scaledToWidth(240, Qt::SmoothTransformation).save(small)) {
             std::fprintf(stderr, "could not write %s\n", qPrintable(file));
             ++failures;
         } else {

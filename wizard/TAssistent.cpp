@@ -1,5 +1,6 @@
 #include "wizard/TAssistent.h"
 
+#include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Dialogs.h"
@@ -14,7 +15,6 @@
 #include "wizard/TPageList.h"
 #include "wizard/TabStrip.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -530,10 +530,8 @@ void TAssistent::keyPressEvent(QKeyEvent *event)
 
 void TAssistent::announcePage()
 {
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    QAccessibleEvent page(this, QAccessible::PageChanged);
-    QAccessible::updateAccessibility(&page);
+    AccessibleNames::announce(this, QAccessible::NameChanged);
+    AccessibleNames::announce(this, QAccessible::PageChanged);
 }
 
 // ---- Caption ----------------------------------------------------------------

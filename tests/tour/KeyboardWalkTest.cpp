@@ -3,6 +3,7 @@
 
 #include "tests/support/TourFixture.h"
 
+#include "toolkit/AccessibleNames.h"
 #include "toolkit/TBitBtn.h"
 
 #include <QAccessible>
@@ -118,18 +119,14 @@ namespace {
 
 QList<QPair<int, QString>> heard;
 
-void listen(QAccessibleEvent *event)
-{
-    if (event->object() == Form1->Assistent1)
-        heard << qMakePair(int(event->type()), Form1->Assistent1->accessibleName());
-}
-
 } // namespace
 
 TEST_F(KeyboardWalk, APageChangeIsAnnouncedWithThePagesTitle)
 {
-    QAccessible::installUpdateHandler(listen);
-    QAccessible::setActive(true);
+    AccessibleNames::setListener([](QObject *object, QAccessible::Event event) {
+        if (object == Form1->Assistent1)
+            heard << qMakePair(int(event), Form1->Assistent1->accessibleName());
+    });
     const struct {
         int page;
         const char *title;
@@ -145,5 +142,5 @@ TEST_F(KeyboardWalk, APageChangeIsAnnouncedWithThePagesTitle)
         ASSERT_TRUE(area);
         EXPECT_EQ(area->text(QAccessible::Name), QString::fromLatin1(row.title));
     }
-    QAccessible::installUpdateHandler(nullptr);
+    AccessibleNames::setListener(nullptr);
 }
