@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -41,8 +42,23 @@ QString caseFolded(QStringView name)
 
 } // namespace
 
+namespace {
+thread_local bool nextFromDefinition = false;
+}
+
+Component::DefinitionCreation::DefinitionCreation()
+{
+    nextFromDefinition = true;
+}
+
+Component::DefinitionCreation::~DefinitionCreation()
+{
+    nextFromDefinition = false;
+}
+
 Component::Component(QObject *self, QObject *owner)
     : m_self(self)
+    , m_loading(std::exchange(nextFromDefinition, false))
 {
     Q_ASSERT(self);
     if (Component *o = from(owner))
@@ -134,6 +150,8 @@ void Component::indexName(QObject *component, const QString &name)
     // Two components of one name: the one created first is found.
     if (!m_byName.contains(key))
         m_byName.insert(key, component);
+    else if (m_byName.value(key) != component)
+        m_sharedNames = true;
 }
 
 void Component::unindex(QObject *component)
@@ -146,6 +164,8 @@ void Component::unindex(QObject *component)
     if (m_byName.value(key) != component)
         return;
     m_byName.remove(key);
+    if (!m_sharedNames)
+        return;
     // Another component of the same name takes its place.
     for (const auto &p : m_components) {
         if (p && p.data() != component && caseFolded(p->objectName()) == key) {

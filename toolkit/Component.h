@@ -59,6 +59,17 @@ public:
     // Loading from a form definition.
     bool isLoading() const { return m_loading; }
     void setLoading(bool loading) { m_loading = loading; }
+    // While one lives, the next component created (the one the reader asked
+    // for, not what its constructor creates in turn) starts out loading, so
+    // its constructor can leave to loaded() what the definition may change.
+    class DefinitionCreation
+    {
+    public:
+        DefinitionCreation();
+        ~DefinitionCreation();
+        DefinitionCreation(const DefinitionCreation &) = delete;
+        DefinitionCreation &operator=(const DefinitionCreation &) = delete;
+    };
     // Called on every loaded component once all references are resolved.
     virtual void loaded();
     // A non-visual component nested in this one's block of a definition (a
@@ -146,6 +157,9 @@ private:
     QHash<QByteArray, Binding> m_bindings;
     bool m_loading = false;
     bool m_destroying = false;
+    // Set once two owned components share a name, so that removing one only
+    // then looks for the other.
+    bool m_sharedNames = false;
 };
 
 #define Component_iid "org.ravik.Component"

@@ -630,6 +630,10 @@ void Control::applyColor(const QColor &)
 
 void Control::applyPalette()
 {
+    // A control read from a definition takes its colours once, when loaded,
+    // rather than once for every property that touches them.
+    if (isLoading())
+        return;
     QPalette pal;
     // A list, a memo or a grid shows its Color where its lines are, in its
     // viewport, not in the frame around it.
@@ -844,6 +848,7 @@ void Control::Invalidate()
 void Control::loaded()
 {
     Component::loaded();
+    applyPalette();
     Realign();
 }
 

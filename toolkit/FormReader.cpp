@@ -123,7 +123,11 @@ private:
             || m_rootComponent->findComponent(node.name))
             fail(node.line, node.column, QStringLiteral("a component named %1 exists already").arg(node.name));
 
-        QObject *object = registry.create(node.className, m_root);
+        QObject *object = nullptr;
+        {
+            const Component::DefinitionCreation creation;
+            object = registry.create(node.className, m_root);
+        }
         if (!object)
             fail(node.line, node.column, QStringLiteral("class %1 could not be created").arg(QString::fromLatin1(node.className)));
         m_created.emplace_back(object);

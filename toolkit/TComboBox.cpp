@@ -11,7 +11,10 @@ TComboBox::TComboBox(QObject *owner)
     setFocusable(true);
     resize(145, 24);
     setMaxVisibleItems(8);
-    SetStyle(Tk::TComboBoxStyle::csDropDown);
+    // A box read from a definition takes its style once loaded, so that a
+    // list-only box never builds the text box it would drop again.
+    if (!isLoading())
+        applyStyle();
     connect(this, &QComboBox::activated, this, [this](int) {
         if (m_programmatic || isLoading())
             return;
@@ -23,7 +26,19 @@ TComboBox::TComboBox(QObject *owner)
 void TComboBox::SetStyle(Tk::TComboBoxStyle style)
 {
     m_style = style;
-    const bool editable = style == Tk::TComboBoxStyle::csDropDown || style == Tk::TComboBoxStyle::csSimple;
+    if (!isLoading())
+        applyStyle();
+}
+
+void TComboBox::loaded()
+{
+    applyStyle();
+    ControlWidget<QComboBox>::loaded();
+}
+
+void TComboBox::applyStyle()
+{
+    const bool editable = m_style == Tk::TComboBoxStyle::csDropDown || m_style == Tk::TComboBoxStyle::csSimple;
     if (editable == isEditable())
         return;
     const QString text = currentText();
@@ -85,6 +100,7 @@ void TComboBox::SetItemIndex(int index)
 
 void TComboBox::SetText(const QString &text)
 {
+    applyStyle();
     ++m_programmatic;
     if (isEditable()) {
         const int index = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);

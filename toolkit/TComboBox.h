@@ -53,8 +53,12 @@ public:
 
 protected:
     bool nativeClick() const override { return true; }
+    void loaded() override;
 
 private:
+    // Makes the box editable or not as its style says.
+    void applyStyle();
+
     Tk::TComboBoxStyle m_style = Tk::TComboBoxStyle::csDropDown;
     int m_maxLength = 0;
     bool m_sorted = false;

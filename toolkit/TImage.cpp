@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <stdexcept>
+
 TImage::TImage(QObject *owner)
     : ControlWidget<QWidget>(owner)
 {
@@ -18,16 +20,42 @@ void TImage::SetPictureName(const QString &name)
         SetPicture(QImage());
         return;
     }
-    SetPicture(Images::load(name));
+    m_pictureSize = Images::size(name);
+    m_picture = QImage();
+    m_pending = true;
     m_pictureName = name;
+    adjust();
+    update();
 }
 
 void TImage::SetPicture(const QImage &image)
 {
     m_picture = image;
+    m_pending = false;
+    m_pictureSize = image.size();
     m_pictureName.clear();
     adjust();
     update();
+}
+
+QImage TImage::Picture() const
+{
+    return decoded();
+}
+
+const QImage &TImage::decoded() const
+{
+    if (m_pending) {
+        m_pending = false;
+        // The name was read as a picture already; should the file have gone
+        // since, nothing is drawn.
+        try {
+            m_picture = Images::load(m_pictureName);
+        } catch (const std::invalid_argument &) {
+            m_picture = QImage();
+        }
+    }
+    return m_picture;
 }
 
 void TImage::SetStretch(bool stretch)
@@ -56,21 +84,30 @@ void TImage::SetTransparent(bool transparent)
 
 void TImage::adjust()
 {
-    if (m_autoSize && !m_picture.isNull() && !isLoading())
-        SetBounds(Left(), Top(), m_picture.width(), m_picture.height());
+    if (m_autoSize && !m_pictureSize.isEmpty() && !isLoading())
+        SetBounds(Left(), Top(), m_pictureSize.width(), m_pictureSize.height());
+}
+
+void TImage::loaded()
+{
+    ControlWidget<QWidget>::loaded();
+    // An auto-sized image read from a definition takes its picture's size
+    // whichever order the two properties came in.
+    adjust();
 }
 
 void TImage::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull())
+    const QImage &picture = decoded();
+    if (picture.isNull())
         return;
     QPainter p(this);
     if (m_stretch) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(rect(), m_picture);
+        p.drawImage(rect(), picture);
     } else if (m_center) {
-        p.drawImage((width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2, m_picture);
+        p.drawImage((width() - picture.width()) / 2, (height() - picture.height()) / 2, picture);
     } else {
-        p.drawImage(0, 0, m_picture);
+        p.drawImage(0, 0, picture);
     }
 }

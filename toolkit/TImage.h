@@ -25,7 +25,9 @@ public:
     // std::invalid_argument when it does not exist.
     QString PictureName() const { return m_pictureName; }
     void SetPictureName(const QString &name);
-    QImage Picture() const { return m_picture; }
+    // A picture named by file or resource is decoded when it is first
+    // painted or asked for.
+    QImage Picture() const;
     void SetPicture(const QImage &image);
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool stretch);
@@ -38,11 +40,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void loaded() override;
 
 private:
     void adjust();
+    const QImage &decoded() const;
 
-    QImage m_picture;
+    mutable QImage m_picture;
+    mutable bool m_pending = false;
+    QSize m_pictureSize;
     QString m_pictureName;
     bool m_stretch = false;
     bool m_center = false;

@@ -17,7 +17,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize s = QStyledItemDelegate::sizeHint(option, index);
-        const int h = m_list->m_style == Tk::TListBoxStyle::lbStandard ? m_list->defaultItemHeight() : m_list->m_itemHeight;
+        const int h = m_list->m_style == Tk::TListBoxStyle::lbStandard ? m_list->defaultItemHeight() : m_list->ItemHeight();
         s.setHeight(h);
         if (m_list->m_columns > 0)
             s.setWidth(std::max(1, m_list->viewport()->width() / m_list->m_columns));
@@ -61,7 +61,6 @@ TListBox::TListBox(QObject *owner)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     addInputWidget(viewport());
-    m_itemHeight = defaultItemHeight();
     connect(this, &QListWidget::currentRowChanged, this, [this](int) {
         if (m_programmatic == 0 && !isLoading())
             doClick();
@@ -129,7 +128,7 @@ void TListBox::updateGrid()
         setFlow(QListView::TopToBottom);
         setWrapping(true);
         setResizeMode(QListView::Adjust);
-        setGridSize(QSize(std::max(1, viewport()->width() / m_columns), m_style == Tk::TListBoxStyle::lbStandard ? defaultItemHeight() : m_itemHeight));
+        setGridSize(QSize(std::max(1, viewport()->width() / m_columns), m_style == Tk::TListBoxStyle::lbStandard ? defaultItemHeight() : ItemHeight()));
     } else {
         setFlow(QListView::TopToBottom);
         setWrapping(false);

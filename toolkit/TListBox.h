@@ -40,7 +40,8 @@ public:
     void SetMultiSelect(bool multi);
     bool ExtendedSelect() const { return m_extendedSelect; }
     void SetExtendedSelect(bool extended);
-    int ItemHeight() const { return m_itemHeight; }
+    // Until set, the height of a line of the list's font.
+    int ItemHeight() const { return m_itemHeight > 0 ? m_itemHeight : defaultItemHeight(); }
     virtual void SetItemHeight(int height);
     Tk::TListBoxStyle Style() const { return m_style; }
     void SetStyle(Tk::TListBoxStyle style);
@@ -83,7 +84,7 @@ private:
     int m_columns = 0;
     bool m_multiSelect = false;
     bool m_extendedSelect = true;
-    int m_itemHeight = 13;
+    int m_itemHeight = 0;
     Tk::TListBoxStyle m_style = Tk::TListBoxStyle::lbStandard;
     bool m_integralHeight = false;
     Tk::TBorderStyle m_borderStyle = Tk::TBorderStyle::bsSingle;

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 TMemo::TMemo(QObject *owner)
     : ControlWidget<QPlainTextEdit>(owner)
 {
@@ -22,13 +24,37 @@ TMemo::TMemo(QObject *owner)
             setTextCursor(c);
             return;
         }
-        fire([this] { emit OnChange(this); });
+        if (m_quiet == 0)
+            fire([this] { emit OnChange(this); });
     });
+}
+
+void TMemo::takePendingText() const
+{
+    if (!m_textPending)
+        return;
+    m_textPending = false;
+    auto *self = const_cast<TMemo *>(this);
+    ++m_quiet;
+    self->setPlainText(std::exchange(m_pendingText, QString()));
+    --m_quiet;
+}
+
+void TMemo::showEvent(QShowEvent *event)
+{
+    takePendingText();
+    ControlWidget<QPlainTextEdit>::showEvent(event);
+}
+
+QString TMemo::Text() const
+{
+    takePendingText();
+    return toPlainText();
 }
 
 QStringList TMemo::Lines() const
 {
-    const QString t = toPlainText();
+    const QString t = Text();
     if (t.isEmpty())
         return {};
     return t.split(u'\n');
@@ -41,6 +67,12 @@ void TMemo::SetLines(const QStringList &lines)
 
 void TMemo::SetText(const QString &text)
 {
+    if (isLoading() && !isVisible()) {
+        m_pendingText = text;
+        m_textPending = true;
+        return;
+    }
+    takePendingText();
     if (text != toPlainText())
         setPlainText(text);
 }

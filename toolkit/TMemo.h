@@ -29,7 +29,7 @@ public:
 
     QStringList Lines() const;
     void SetLines(const QStringList &lines);
-    QString Text() const { return toPlainText(); }
+    QString Text() const;
     void SetText(const QString &text);
     bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
@@ -50,8 +50,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // Lines read from a definition are laid out when the memo is first shown
+    // or read, not for every hidden memo while the form loads.
+    void takePendingText() const;
+
+    mutable QString m_pendingText;
+    mutable bool m_textPending = false;
+    mutable int m_quiet = 0;
     Tk::TScrollStyle m_scrollBars = Tk::TScrollStyle::ssNone;
     bool m_wordWrap = true;
     int m_maxLength = 0;
