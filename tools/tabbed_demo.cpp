@@ -99,6 +99,12 @@ int main(int argc, char *argv[])
     Form1->SetBounds(40, 40, 520, 600);
     shoot("narrow window");
 
+    // Taller tabs: the strip and the page below it move together.
+    const int spaceY = wizard->TabSpaceY();
+    wizard->SetTabSpaceY(12);
+    shoot("TabSpaceY 12");
+    wizard->SetTabSpaceY(spaceY);
+
     wizard->SetStyle(Wz::AssistentStyle::asWizard);
     shoot("back to the wizard's buttons");
 
