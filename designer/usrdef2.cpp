@@ -456,13 +456,8 @@ void Tusrdef2fm::checkPageNamesLater()
     if (m_checkPending)
         return;
     m_checkPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [self = QPointer<Tusrdef2fm>(this)] {
-            if (self)
-                self->checkPageNames();
-        },
-        Qt::QueuedConnection);
+    // Qt drops the call when the screen goes first.
+    QMetaObject::invokeMethod(this, [this] { checkPageNames(); }, Qt::QueuedConnection);
 }
 
 void Tusrdef2fm::checkPageNames()

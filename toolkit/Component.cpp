@@ -40,11 +40,10 @@ QString caseFolded(QStringView name)
     return name.toString().toCaseFolded();
 }
 
-} // namespace
-
-namespace {
+// Set while the form reader creates a component, for that component alone.
 thread_local bool nextFromDefinition = false;
-}
+
+} // namespace
 
 Component::DefinitionCreation::DefinitionCreation()
 {

@@ -255,10 +255,7 @@ bool Control::keyEvent(QEvent *e, bool focused)
     // the focus raises its key event and leaves the key to its containers
     // (the wizard's own buttons take theirs there), so that a drop-down list
     // does not search for the letter instead.
-    const bool mnemonic = focused && e->type() == QEvent::KeyPress && ke->modifiers() == Qt::AltModifier
-                          && ((ke->key() >= Qt::Key_A && ke->key() <= Qt::Key_Z)
-                              || (ke->key() >= Qt::Key_0 && ke->key() <= Qt::Key_9));
-    if (mnemonic) {
+    if (focused && e->type() == QEvent::KeyPress && Keys::isMnemonic(ke->modifiers(), ke->key())) {
         int key = Keys::virtualKey(ke->key());
         fire([&] { emitOnKeyDown(key, shift); });
         e->ignore();

@@ -72,3 +72,9 @@ Tk::TMouseButton Keys::mouseButton(Qt::MouseButton button)
     default: return Tk::TMouseButton::mbLeft;
     }
 }
+
+bool Keys::isMnemonic(Qt::KeyboardModifiers modifiers, int qtKey)
+{
+    return modifiers == Qt::AltModifier
+           && ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9));
+}

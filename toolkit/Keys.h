@@ -33,4 +33,6 @@ int virtualKey(int qtKey);
 int qtKey(int virtualKey);
 Tk::TShiftState shiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = {});
 Tk::TMouseButton mouseButton(Qt::MouseButton button);
+// Alt with a letter or a digit and nothing else: a mnemonic, never input.
+bool isMnemonic(Qt::KeyboardModifiers modifiers, int qtKey);
 }

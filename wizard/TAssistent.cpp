@@ -474,7 +474,7 @@ void TAssistent::guarded(F &&step)
 
 TBitBtn *TAssistent::buttonForMnemonic(const QKeyEvent *event) const
 {
-    if (event->modifiers() != Qt::AltModifier || event->key() < Qt::Key_0 || event->key() > Qt::Key_Z)
+    if (!Keys::isMnemonic(event->modifiers(), event->key()))
         return nullptr;
     const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(event->key())));
     for (TBitBtn *b : m_buttons) {
