@@ -717,6 +717,9 @@ void Control::placeInFocusChain()
 {
     if (isLoading() || !m_windowed || m_widget->isWindow())
         return;
+    // A form that is still being read links its whole chain once it is loaded.
+    if (const Component *window = Component::from(m_widget->window()); window && window->isLoading())
+        return;
     QList<QWidget *> chain;
     collectChain(m_widget, true, chain);
     if (chain.isEmpty())

@@ -64,23 +64,46 @@ private:
         return c;
     }
 
+    // The scanning loops below look at the characters directly and keep the
+    // line and column as take() does; plain ASCII is decided without Unicode
+    // tables, which a form definition is almost entirely made of.
     void skipSpace()
     {
-        while (!atEnd()) {
-            const QChar c = peek();
-            if (c == u'#') {
-                while (!atEnd() && peek() != u'\n')
-                    take();
-            } else if (c.isSpace()) {
-                take();
-            } else {
+        const QChar *d = m_text.constData();
+        const qsizetype n = m_text.size();
+        while (m_pos < n) {
+            const char16_t c = d[m_pos].unicode();
+            if (c == u'\n') {
+                ++m_line;
+                m_column = 1;
+            } else if (c == u' ' || c == u'\t' || c == u'\r') {
+                ++m_column;
+            } else if (c == u'#') {
+                while (m_pos < n && d[m_pos].unicode() != u'\n') {
+                    ++m_pos;
+                    ++m_column;
+                }
+                continue;
+            } else if (!QChar(c).isSpace()) {
                 return;
+            } else {
+                ++m_column;
             }
+            ++m_pos;
         }
     }
 
-    static bool isIdentStart(QChar c) { return c.isLetter() || c == u'_'; }
-    static bool isIdentPart(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+    static bool isAsciiLetter(char16_t c) { return (c | 0x20) >= u'a' && (c | 0x20) <= u'z'; }
+    static bool isIdentStart(QChar c)
+    {
+        const char16_t u = c.unicode();
+        return u < 0x80 ? isAsciiLetter(u) || u == u'_' : c.isLetter();
+    }
+    static bool isIdentPart(QChar c)
+    {
+        const char16_t u = c.unicode();
+        return u < 0x80 ? isAsciiLetter(u) || (u >= u'0' && u <= u'9') || u == u'_' : c.isLetterOrNumber();
+    }
 
     QString describeHere() const
     {
@@ -105,10 +128,12 @@ private:
         skipSpace();
         if (atEnd() || !isIdentStart(peek()))
             fail(QStringLiteral("expected %1 but found %2").arg(QLatin1String(what), describeHere()));
-        QString s;
-        while (!atEnd() && isIdentPart(peek()))
-            s += take();
-        return s;
+        const qsizetype start = m_pos;
+        const QChar *d = m_text.constData();
+        while (m_pos < m_text.size() && isIdentPart(d[m_pos]))
+            ++m_pos;
+        m_column += int(m_pos - start);
+        return m_text.mid(start, m_pos - start);
     }
 
     DefNode parseBlock(int depth)
@@ -271,13 +296,15 @@ private:
                 fail(QStringLiteral("expected a hexadecimal digit after 0x but found %1").arg(describeHere()));
         }
         while (!atEnd()) {
-            const int d = base == 16 ? hexDigit(peek()) : (peek().isDigit() ? peek().digitValue() : -1);
-            if (d < 0 || (base == 10 && !(peek() >= u'0' && peek() <= u'9')))
+            const char16_t u = peek().unicode();
+            const int d = base == 16 ? hexDigit(peek()) : (u >= u'0' && u <= u'9' ? int(u - u'0') : -1);
+            if (d < 0)
                 break;
             if (value > (limit - quint64(d)) / quint64(base))
                 failAt(line, column, QStringLiteral("the integer is too large"));
             value = value * quint64(base) + quint64(d);
-            take();
+            ++m_pos; // a digit, never a line break
+            ++m_column;
         }
         if (!atEnd() && isIdentPart(peek()))
             fail(QStringLiteral("expected the end of the integer but found %1").arg(describeHere()));
@@ -293,7 +320,20 @@ private:
         const int column = m_column;
         take(); // opening quote
         QString s;
+        const QChar *d = m_text.constData();
         for (;;) {
+            // A run of plain characters is copied at once.
+            const qsizetype start = m_pos;
+            while (m_pos < m_text.size()) {
+                const char16_t u = d[m_pos].unicode();
+                if (u == u'"' || u == u'\\' || u == u'\n')
+                    break;
+                ++m_pos;
+            }
+            if (m_pos > start) {
+                s.append(d + start, m_pos - start);
+                m_column += int(m_pos - start);
+            }
             if (atEnd() || peek() == u'\n')
                 failAt(line, column, QStringLiteral("the string is not closed on its line"));
             const QChar c = take();
@@ -377,7 +417,8 @@ private:
                 bytes.append(char(pending * 16 + d));
                 pending = -1;
             }
-            take();
+            ++m_pos; // a digit, never a line break
+            ++m_column;
         }
     }
 

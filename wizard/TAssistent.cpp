@@ -630,16 +630,18 @@ void TAssistent::layoutPage(bool dialogPage)
     reported.reset();
 
     const int top = height() - ChangeButton()->Height() - 3;
+    // The buttons' siblings in tab order, read again only after a button moved.
+    QList<Control *> tabOrder = tabOrderList(this);
     int tab = ButtonStrip::LeftTabStart;
     for (const ButtonStrip::Slot &slot : plan->left) {
         if (slot.button >= 0)
-            placeButton(slot.button, slot.descriptor, top, slot.left, tab);
+            placeButton(slot.button, slot.descriptor, top, slot.left, tab, tabOrder);
         ++tab;
     }
     tab = ButtonStrip::RightTabStart;
     for (const ButtonStrip::Slot &slot : plan->right) {
         if (slot.button >= 0)
-            placeButton(slot.button, slot.descriptor, top, slot.left, tab);
+            placeButton(slot.button, slot.descriptor, top, slot.left, tab, tabOrder);
         --tab;
     }
     for (int which : {int(ButtonStrip::NextButton), int(ButtonStrip::OKButton)}) {
@@ -649,7 +651,8 @@ void TAssistent::layoutPage(bool dialogPage)
     }
 }
 
-void TAssistent::placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter)
+void TAssistent::placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter,
+                             QList<Control *> &tabOrder)
 {
     TBitBtn *b = button(which);
     const TButtonData *d = descriptor(descriptorIndex);
@@ -678,10 +681,12 @@ void TAssistent::placeButton(int which, int descriptorIndex, int top, int left, 
         m_glyphOf[size_t(which)] = -1;
     }
     // A position past the end means last; only a real move is written.
-    const int last = int(tabOrderList(this).size()) - 1;
-    if (b->TabOrder() != std::clamp(tabCounter, 0, std::max(0, last)))
+    const int last = int(tabOrder.size()) - 1;
+    if (int(tabOrder.indexOf(b)) != std::clamp(tabCounter, 0, std::max(0, last))) {
         b->SetTabOrder(tabCounter);
-    tabCounter = b->TabOrder();
+        tabOrder = tabOrderList(this);
+    }
+    tabCounter = int(tabOrder.indexOf(b));
 }
 
 // ---- Geometry, painting, streaming ------------------------------------------

@@ -223,7 +223,10 @@ private:
     void UpdateFormCaption();
     QString wantedCaption();
     void layoutPage(bool dialogPage);
-    void placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter);
+    // Places one button and moves it to `tabCounter` in `tabOrder`, the
+    // wizard's children in tab order, which it keeps up to date.
+    void placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter,
+                     QList<Control *> &tabOrder);
     void hideButton(int which);
     void descriptorChanged(bool glyph);
     void readFormSize(const QByteArray &bytes);

@@ -5,11 +5,13 @@
 #include "tests/support/TestSupport.h"
 
 #include "toolkit/DefinitionError.h"
+#include "toolkit/Images.h"
 #include "toolkit/TComboBox.h"
 #include "toolkit/TImage.h"
 #include "toolkit/TMemo.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -70,6 +72,33 @@ TEST(DeferredLoading, APictureThatCannotBeReadIsReportedWhereTheDefinitionNamesI
     TestSupport::expectDefinitionError(
         [] { TestSupport::loadForm(QStringLiteral("Form1: TForm {\n  Img: TImage { Picture = \":/forms/images/none.png\" }\n}")); },
         QStringLiteral("test.form"), 2, 27, "no image");
+}
+
+// Pictures are read by the format their name gives; one whose content is of
+// another format still reads, and a file that holds no picture is refused.
+TEST(DeferredLoading, APictureReadsWhateverFormatItsNameGives)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage picture(7, 5, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString named = dir.filePath(QStringLiteral("named.png"));
+    const QString misnamed = dir.filePath(QStringLiteral("misnamed.png"));
+    const QString unnamed = dir.filePath(QStringLiteral("unnamed"));
+    ASSERT_TRUE(picture.save(named, "PNG"));
+    ASSERT_TRUE(picture.save(misnamed, "BMP"));
+    ASSERT_TRUE(picture.save(unnamed, "BMP"));
+    for (const QString &file : {named, misnamed, unnamed}) {
+        EXPECT_EQ(Images::size(file), QSize(7, 5)) << file.toStdString();
+        EXPECT_EQ(Images::load(file).pixel(3, 2), QColor(Qt::red).rgb()) << file.toStdString();
+    }
+    const QString text = dir.filePath(QStringLiteral("text.png"));
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+    EXPECT_THROW(Images::load(text), std::invalid_argument);
+    EXPECT_THROW(Images::size(text), std::invalid_argument);
 }
 
 #include "DeferredLoadingTest.moc"
