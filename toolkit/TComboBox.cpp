@@ -166,5 +166,47 @@ int TComboBox::IndexOf(const QString &text) const
 void TComboBox::showPopup()
 {
     fire([this] { emit OnDropDown(this); });
+    applyPendingFontChange();
     QComboBox::showPopup();
+}
+
+QSize TComboBox::sizeHint() const
+{
+    applyPendingFontChange();
+    return QComboBox::sizeHint();
+}
+
+QSize TComboBox::minimumSizeHint() const
+{
+    applyPendingFontChange();
+    return QComboBox::minimumSizeHint();
+}
+
+bool TComboBox::hasDropDownList() const
+{
+    for (const QObject *child : children()) {
+        if (child->isWidgetType() && static_cast<const QWidget *>(child)->isWindow())
+            return true;
+    }
+    return false;
+}
+
+void TComboBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange && !hasDropDownList()) {
+        // The list, once built, takes the box's font then.
+        m_fontChangePending = true;
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+void TComboBox::applyPendingFontChange() const
+{
+    if (!m_fontChangePending)
+        return;
+    m_fontChangePending = false;
+    QEvent change(QEvent::FontChange);
+    const_cast<TComboBox *>(this)->QComboBox::changeEvent(&change);
 }

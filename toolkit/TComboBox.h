@@ -50,12 +50,22 @@ public:
     void ClearItems();
     int IndexOf(const QString &text) const;
     void showPopup() override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     bool nativeClick() const override { return true; }
     void loaded() override;
+    // A font change before the drop-down list was ever built is passed to
+    // the box once its size or its list is asked for: Qt's own handling
+    // builds the list at every change, and a box takes its parent's font
+    // each time it is placed on a form.
+    void changeEvent(QEvent *event) override;
 
 private:
+    bool hasDropDownList() const;
+    void applyPendingFontChange() const;
+
     // Makes the box editable or not as its style says.
     void applyStyle();
 
@@ -64,4 +74,5 @@ private:
     bool m_sorted = false;
     int m_itemHeight = 16;
     int m_programmatic = 0;
+    mutable bool m_fontChangePending = false;
 };

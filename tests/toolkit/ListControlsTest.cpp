@@ -2,9 +2,11 @@
 
 #include "toolkit/TComboBox.h"
 #include "toolkit/TListBox.h"
+#include "toolkit/TPanel.h"
 #include "toolkit/TRadioButton.h"
 #include "toolkit/TRadioGroup.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -170,6 +172,29 @@ TEST_F(ListControlsTest, RadioButtonClicksWhenTheUserChecksIt)
     QTest::mouseClick(group->Button(2), Qt::LeftButton);
     EXPECT_TRUE(r1->Checked());
     EXPECT_FALSE(group->Button(0)->isChecked());
+}
+
+// A box placed on a form of another font shows that font in its size and,
+// once it is dropped down, in its list; before and after the list exists.
+TEST(TComboBox, TheDropDownListAndTheSizeFollowTheFont)
+{
+    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm {
+  Font.Name = "MS Sans Serif"
+  Font.Height = -11
+  Big: TPanel { Font.Name = "Times New Roman" Font.Height = -24 }
+  Box: TComboBox { Items = ("E-mail", "Letter") Style = csDropDownList }
+})"));
+    auto *box = TestSupport::component<TComboBox>(form.get(), "Box");
+    auto *big = TestSupport::component<TPanel>(form.get(), "Big");
+    const int smallHeight = box->sizeHint().height();
+    box->SetParent(big);
+    EXPECT_EQ(box->font(), big->font());
+    EXPECT_GT(box->sizeHint().height(), smallHeight);
+    EXPECT_EQ(box->view()->font(), big->font());
+    // With the list built, a change reaches it at once.
+    box->SetParent(form.get());
+    EXPECT_EQ(box->view()->font(), form->font());
+    EXPECT_EQ(box->sizeHint().height(), smallHeight);
 }
 
 TEST(TRadioGroup, ButtonRects)
