@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QImageReader>
 
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -15,31 +16,48 @@ QHash<QString, QImage> &decodedResources()
     return decoded;
 }
 
-// A reader for `name` that trusts the suffix of a format Qt decodes itself:
-// detecting the format instead would load and ask every image plugin first.
-// A picture whose content does not match its suffix still reads, through
-// the detecting reader that fallback() gives.
-struct Reader
+// Reads `name` by the format its suffix gives when Qt decodes that format
+// itself: detecting the format instead would load and ask every image plugin
+// first. A picture whose content does not match its suffix is read again with
+// the format detected.
+class Reader
 {
-    explicit Reader(const QString &name) : reader(name)
+public:
+    explicit Reader(const QString &name) : m_reader(name)
     {
         const qsizetype dot = name.lastIndexOf(u'.');
         const QByteArray suffix = dot < 0 ? QByteArray() : name.mid(dot + 1).toLower().toLatin1();
         if (suffix == "png" || suffix == "bmp") {
-            reader.setFormat(suffix);
-            reader.setAutoDetectImageFormat(false);
+            m_reader.setFormat(suffix);
+            m_reader.setAutoDetectImageFormat(false);
         }
     }
-    bool fallback()
+    QImage read()
     {
-        if (reader.autoDetectImageFormat())
-            return false;
-        reader.setFormat(QByteArray());
-        reader.setAutoDetectImageFormat(true);
-        reader.setFileName(reader.fileName());
-        return true;
+        return attempt([this] { return m_reader.read(); }, &QImage::isNull);
     }
-    QImageReader reader;
+    // The size the header gives; invalid when it gives none.
+    QSize size()
+    {
+        return attempt([this] { return m_reader.canRead() ? m_reader.size() : QSize(); },
+                       [](const QSize &s) { return !s.isValid(); });
+    }
+
+private:
+    template <typename Read, typename Failed>
+    auto attempt(Read read, Failed failed) -> decltype(read())
+    {
+        auto result = read();
+        if (std::invoke(failed, result) && !m_reader.autoDetectImageFormat()) {
+            m_reader.setFormat(QByteArray());
+            m_reader.setAutoDetectImageFormat(true);
+            m_reader.setFileName(m_reader.fileName());
+            result = read();
+        }
+        return result;
+    }
+
+    QImageReader m_reader;
 };
 
 [[noreturn]] void noImage(const QString &name)
@@ -58,10 +76,7 @@ QImage Images::load(const QString &name)
         if (it != decoded.constEnd())
             return *it;
     }
-    Reader r(name);
-    QImage image = r.reader.read();
-    if (image.isNull() && r.fallback())
-        image = r.reader.read();
+    const QImage image = Reader(name).read();
     if (image.isNull())
         noImage(name);
     if (resource)
@@ -74,10 +89,7 @@ QSize Images::size(const QString &name)
     auto it = decodedResources().constFind(name);
     if (it != decodedResources().constEnd())
         return it->size();
-    Reader r(name);
-    QSize size = r.reader.canRead() ? r.reader.size() : QSize();
-    if (!size.isValid() && r.fallback())
-        size = r.reader.canRead() ? r.reader.size() : QSize();
+    const QSize size = Reader(name).size();
     if (size.isValid())
         return size;
     // A format that does not tell its size up front is decoded to learn it.

@@ -65,7 +65,7 @@ void StartupHeap::prepare()
     // on its own, grows the heap by it; freed, it is the heap's free top.
     mallopt(M_MMAP_MAX, 0);
     char *const block = static_cast<char *>(malloc(reserve));
-    mallopt(M_MMAP_MAX, 65536);
+    mallopt(M_MMAP_MAX, 65536); // the C library's own default
     if (!block)
         return;
     // Only whole huge pages the allocator has not written its bookkeeping
