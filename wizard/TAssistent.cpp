@@ -346,7 +346,7 @@ void TAssistent::tabsChanged()
 void TAssistent::updateTabRows()
 {
     if (!m_tabBar)
-        m_tabBar = new WizardTabBar(this);
+        m_tabBar = new WizardTabBar(this, *this);
     m_tabBar->computeRows();
     // The strip's height follows the rows and the row height (TabSpaceY, the
     // font); the page area below it is laid out again for either.

@@ -34,7 +34,7 @@
 
 class TBitBtn;
 
-class TAssistent : public ControlWidget<QWidget>, private WizardNavigator::Host
+class TAssistent : public ControlWidget<QWidget>, private WizardNavigator::Host, private WizardTabBar::Source
 {
     Q_OBJECT
     TK_CONTROL
@@ -250,6 +250,13 @@ private:
     {
         fire([&] { emit OnAskPageChange(this, page, next); });
     }
+    // WizardTabBar::Source
+    const WizardNavigator &steps() const override { return m_nav; }
+    QString pageName(int page) const override
+    {
+        return page >= 0 && page < m_pageNames.size() ? m_pageNames[page] : QString();
+    }
+    QPoint tabSpace() const override { return {m_tabSpaceX, m_tabSpaceY}; }
 
     bool tabbed() const { return m_style == Wz::AssistentStyle::asTabbed; }
     // Tabbed style: computes the rows (making the strip on first use) and

@@ -1,8 +1,8 @@
 #include "wizard/WizardTabBar.h"
 
-#include "wizard/TAssistent.h"
 #include "wizard/TIntegerList.h"
 #include "wizard/TabStrip.h"
+#include "wizard/WizardNavigator.h"
 
 #include <QPainter>
 
@@ -31,9 +31,10 @@ void lineThrough(QPainter &p, const QColor &color, std::initializer_list<QPoint>
 
 } // namespace
 
-WizardTabBar::WizardTabBar(TAssistent *wizard)
+WizardTabBar::WizardTabBar(QWidget *wizard, const Source &source)
     : QWidget(wizard)
     , m_wizard(wizard)
+    , m_source(source)
 {
     // The wizard takes the clicks, and the focus with them.
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -43,7 +44,7 @@ WizardTabBar::WizardTabBar(TAssistent *wizard)
 
 int WizardTabBar::rowHeight() const
 {
-    return m_wizard->fontMetrics().height() + m_wizard->TabSpaceY();
+    return m_wizard->fontMetrics().height() + m_source.tabSpace().y();
 }
 
 int WizardTabBar::areaHeight() const
@@ -64,16 +65,14 @@ void WizardTabBar::forgetWidths(int keep)
 
 QString WizardTabBar::stepName(int step) const
 {
-    const int page = m_wizard->PhysicalPage(step);
-    const QStringList names = m_wizard->PageNames();
-    return page >= 0 && page < names.size() ? names[page] : QString();
+    return m_source.pageName(m_source.steps().physicalPage(step));
 }
 
 QList<int> WizardTabBar::stepTextWidths() const
 {
     const QFontMetrics fm = m_wizard->fontMetrics();
     QList<int> widths;
-    for (int step = 1; step <= m_wizard->NumPages(); ++step)
+    for (int step = 1; step <= m_source.steps().numPages(); ++step)
         widths << fm.horizontalAdvance(stepName(step));
     return widths;
 }
@@ -82,8 +81,8 @@ void WizardTabBar::computeRows()
 {
     if (!m_rows)
         m_rows = new TIntegerList(this);
-    if (m_wizard->NumPages() > 0)
-        m_rows->setValues(TabStrip::compute(stepTextWidths(), m_wizard->width() - 4, m_wizard->TabSpaceX()));
+    if (m_source.steps().numPages() > 0)
+        m_rows->setValues(TabStrip::compute(stepTextWidths(), m_wizard->width() - 4, m_source.tabSpace().x()));
     // The selected tab reaches one pixel below the strip, onto the page area's edge.
     setGeometry(0, 0, m_wizard->width(), areaHeight() + 1);
     show();
@@ -100,10 +99,11 @@ int WizardTabBar::stepAt(QPoint at) const
 {
     if (!m_rows)
         return -1;
+    const WizardNavigator &steps = m_source.steps();
     QList<int> stored;
-    for (int step = 1; step <= m_wizard->NumPages(); ++step)
-        stored << tabWidth(m_wizard->PhysicalPage(step));
-    return TabStrip::hitTest(m_rows->values(), stored, m_wizard->Page(), rowHeight(), at.x(), at.y());
+    for (int step = 1; step <= steps.numPages(); ++step)
+        stored << tabWidth(steps.physicalPage(step));
+    return TabStrip::hitTest(m_rows->values(), stored, steps.page(), rowHeight(), at.x(), at.y());
 }
 
 void WizardTabBar::paintEvent(QPaintEvent *)
@@ -112,10 +112,10 @@ void WizardTabBar::paintEvent(QPaintEvent *)
     TabStrip::StripInput in;
     in.rows = m_rows ? m_rows->values() : QList<int>();
     in.textWidths = stepTextWidths();
-    in.currentPage = m_wizard->Page();
+    in.currentPage = m_source.steps().page();
     in.width = m_wizard->width();
     in.rowHeight = rowHeight();
-    in.spaceX = m_wizard->TabSpaceX();
+    in.spaceX = m_source.tabSpace().x();
     in.areaHeight = areaHeight();
     for (const TabStrip::Paint &item : TabStrip::layoutStrip(in)) {
         if (item.kind == TabStrip::Paint::Fill)
@@ -146,7 +146,7 @@ void WizardTabBar::paintTab(QPainter &p, int step, int x, int y, int pad, bool s
         lineThrough(p, Grey, {{x + w, y}, {x + w, y + h + 1}});
     }
     const int textX = x + pad / 2;
-    const int textY = y + m_wizard->TabSpaceY() / 2;
+    const int textY = y + m_source.tabSpace().y() / 2;
     p.setPen(Qt::black);
     p.drawText(textX, textY + fm.ascent(), name);
     if (selected && m_wizard->hasFocus()) {
@@ -154,7 +154,7 @@ void WizardTabBar::paintTab(QPainter &p, int step, int x, int y, int pad, bool s
         const QRect r = TabStrip::span(textX - 2, textY - 2, textX + textWidth + 2, fm.height() + textY + 2);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    const int page = m_wizard->PhysicalPage(step);
+    const int page = m_source.steps().physicalPage(step);
     if (page >= 0) {
         if (m_widths.size() <= page)
             m_widths.resize(page + 1);

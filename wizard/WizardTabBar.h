@@ -9,15 +9,28 @@
 #include <QList>
 #include <QWidget>
 
-class TAssistent;
 class TIntegerList;
+class WizardNavigator;
 
 class WizardTabBar : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit WizardTabBar(TAssistent *wizard);
+    // What the strip shows, asked whenever it is needed.
+    class Source
+    {
+    public:
+        virtual ~Source() = default;
+        // The steps and the pages they show, and the current step.
+        virtual const WizardNavigator &steps() const = 0;
+        virtual QString pageName(int page) const = 0;
+        // The padding of each tab: TabSpaceX and TabSpaceY.
+        virtual QPoint tabSpace() const = 0;
+    };
+
+    // `wizard` is the parent; the strip takes its width, font and focus.
+    WizardTabBar(QWidget *wizard, const Source &source);
 
     // The number of tabs of each row, row 0 first; null until computed and
     // after drop().
@@ -46,7 +59,8 @@ private:
     QString stepName(int step) const;
     void paintTab(QPainter &p, int step, int x, int y, int pad, bool selected);
 
-    TAssistent *m_wizard;
+    QWidget *m_wizard;
+    const Source &m_source;
     TIntegerList *m_rows = nullptr;
     // Painted tab widths by physical page, beside the page names.
     QList<int> m_widths;
