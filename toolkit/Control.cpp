@@ -2,6 +2,7 @@
 
 #include "toolkit/AlignLayout.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusChain.h"
 #include "toolkit/Keys.h"
 #include "toolkit/Screen.h"
 
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
-#include <QHash>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <tuple>
 
 namespace {
@@ -615,70 +614,9 @@ void Control::applyPalette(bool ownColor)
 
 // ---- Tab order and focus ----------------------------------------------------
 
-namespace {
-
-using ChainPlaces = QHash<const QWidget *, int>;
-
-// Each widget's place in the focus chain of `w`'s window, a ring through all
-// of its widgets.
-ChainPlaces chainPlaces(const QWidget *w)
-{
-    ChainPlaces places;
-    const QWidget *start = w->window();
-    const QWidget *x = start;
-    do {
-        places.insert(x, int(places.size()));
-        x = x->nextInFocusChain();
-    } while (x && x != start && !places.contains(x));
-    return places;
-}
-
-// The windowed controls of `parent` as they stand in the chain.
-QList<Control *> windowedChildren(const QWidget *parent, const ChainPlaces &places)
-{
-    QList<Control *> list;
-    for (QObject *o : parent->children()) {
-        if (!o->isWidgetType() || static_cast<QWidget *>(o)->isWindow())
-            continue;
-        if (Control *c = Control::from(o); c && c->isWindowed())
-            list << c;
-    }
-    std::stable_sort(list.begin(), list.end(), [&](const Control *a, const Control *b) {
-        return places.value(a->widget(), INT_MAX) < places.value(b->widget(), INT_MAX);
-    });
-    return list;
-}
-
-using Reorder = std::function<void(QList<Control *> &controls)>;
-
-// What lies inside `parent` in tab order: the widgets that are no windowed
-// controls (the tabs of a notebook, the buttons of a radio group) in the
-// order they were made, then its windowed controls as `reorder` puts them,
-// each followed by what lies inside it. Every windowed control keeps a place,
-// containers too; graphic controls and widgets that hand their focus to
-// another take none.
-void collectChain(const QWidget *parent, const ChainPlaces &places, const Reorder &reorder, QList<QWidget *> &chain)
-{
-    const auto add = [&](QWidget *w, bool windowed) {
-        if (!w->focusProxy() && (windowed || w->focusPolicy() != Qt::NoFocus))
-            chain << w;
-        collectChain(w, places, reorder, chain);
-    };
-    for (QObject *o : parent->children()) {
-        if (o->isWidgetType() && !static_cast<QWidget *>(o)->isWindow() && !Control::from(o))
-            add(static_cast<QWidget *>(o), false);
-    }
-    QList<Control *> controls = windowedChildren(parent, places);
-    reorder(controls);
-    for (Control *c : controls)
-        add(c->widget(), true);
-}
-
-} // namespace
-
 QList<Control *> Control::tabOrderList(const QWidget *parent)
 {
-    return parent ? windowedChildren(parent, chainPlaces(parent)) : QList<Control *>();
+    return FocusChain::controlsOf(parent);
 }
 
 int Control::TabOrder() const
@@ -712,7 +650,7 @@ void Control::arrangeFocusChain(QWidget *root)
     // A position given counts among the places the other controls stand at,
     // and goes before the one standing there; one read by a definition that
     // is still being read waits for the end of it.
-    const Reorder reorder = [](QList<Control *> &list) {
+    FocusChain::arrange(root, [](QList<Control *> &list) {
         QList<std::tuple<int, bool, Control *>> keyed;
         int others = 0;
         for (Control *c : list) {
@@ -726,25 +664,7 @@ void Control::arrangeFocusChain(QWidget *root)
         });
         for (qsizetype i = 0; i < keyed.size(); ++i)
             list[i] = std::get<2>(keyed[i]);
-    };
-    QList<QWidget *> chain{root};
-    collectChain(root, chainPlaces(root), reorder, chain);
-    // Qt's setTabOrder moves only widgets that take the focus, and leaves one
-    // where it is when nothing between them takes the focus: every widget of
-    // the chain is lifted for the move.
-    QList<QWidget *> lifted;
-    for (QWidget *w : chain) {
-        if (w->focusPolicy() == Qt::NoFocus && !w->focusProxy()) {
-            w->setFocusPolicy(Qt::TabFocus);
-            lifted << w;
-        }
-    }
-    for (qsizetype i = 1; i < chain.size(); ++i) {
-        if (chain[i - 1]->nextInFocusChain() != chain[i])
-            QWidget::setTabOrder(chain[i - 1], chain[i]);
-    }
-    for (QWidget *w : lifted)
-        w->setFocusPolicy(Qt::NoFocus);
+    });
 }
 
 bool Control::TabStop() const

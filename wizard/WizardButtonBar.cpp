@@ -1,8 +1,8 @@
 #include "wizard/WizardButtonBar.h"
 
 #include "toolkit/Application.h"
-#include "toolkit/Keys.h"
 #include "toolkit/Control.h"
+#include "toolkit/Keys.h"
 #include "toolkit/TBitBtn.h"
 #include "wizard/TButtonData.h"
 #include "wizard/TDesignButton.h"
