@@ -1,84 +1,121 @@
-// How long the tour takes from process start to its first painted main
-// window, against the smallest Qt Widgets program with one maximised window
-// (bench/minimal_window), both on the offscreen platform and started
-// alternately, `runs` times each (default 15); prints the medians and their
-// ratio. The tour's child is this program, which starts the tour as the
-// program's main() does.
-//     build/bench/startup [runs]
-
-#include "screens/Screens.h"
-#include "toolkit/Application.h"
-#include "toolkit/Component.h"
-#include "tour/Unit1.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QProcess>
+// Start-up as the user waits for it: whole processes, timed from the moment
+// each is started to the first paint of its main window, against the
+// smallest Qt Widgets program with a maximised window (minimal_window, built
+// beside this program). Every program runs unchanged on the offscreen
+// platform with libfirst_paint.so preloaded, which ends it at its first paint;
+// the peak resident memory of each run is the child's own, as wait4 reports
+// it. The programs take turns, once each a round with the order rotating, on
+// one processor.
+//     build/bench/startup [--runs N] [--cpu C] [PROGRAM...]
+// The programs default to the tour (../app/ravik-tour); several programs (the
+// tour of two commits, say) are measured in the same run. --runs defaults to
+// 15 rounds, --cpu to processor 1 (-1 leaves the processors to the system).
 
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
+#include <sched.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
+
+extern char **environ;
 
 namespace {
 
-qint64 monotonicNs()
+long long monotonicNs()
 {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
 }
 
-// Prints the time of the first paint of `window` and ends the process.
-class FirstPaint : public QObject
+std::string ownDirectory()
 {
-public:
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint) {
-            std::printf("%lld\n", static_cast<long long>(monotonicNs()));
-            std::fflush(stdout);
-            std::_Exit(0);
-        }
-        return false;
-    }
+    char path[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return ".";
+    const std::string exe(path, size_t(n));
+    return exe.substr(0, exe.rfind('/'));
+}
+
+struct Run
+{
+    double ms = -1;
+    long peakKb = 0;
 };
 
-int child(int argc, char **argv)
+// The environment of every child: this one's, on the offscreen platform, with
+// the first-paint watcher preloaded.
+std::vector<std::string> childEnvironment(const std::string &watcher)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    FirstPaint watcher;
-    Application::initialize();
-    Screens::registerAll();
-    QString error;
-    if (!TForm1::start(&error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
-        return 1;
+    std::vector<std::string> env;
+    for (char **e = environ; *e; ++e) {
+        if (std::strncmp(*e, "LD_PRELOAD=", 11) != 0 && std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0)
+            env.emplace_back(*e);
     }
-    Form1->installEventFilter(&watcher);
-    return app.exec();
+    env.push_back("LD_PRELOAD=" + watcher);
+    env.emplace_back("QT_QPA_PLATFORM=offscreen");
+    return env;
 }
 
-// Starts `program` once; the time from before the start to its first paint.
-double startMs(const QString &program, const QStringList &args)
+// Starts `program` once and waits for it; the time from the start to its first
+// paint and its peak resident memory, or ms < 0 when it painted nothing.
+Run startOnce(const std::string &program, char **env)
 {
-    QProcess p;
-    const qint64 start = monotonicNs();
-    p.start(program, args);
-    if (!p.waitForFinished(60000)) {
-        std::fprintf(stderr, "%s did not finish\n", qPrintable(program));
-        return -1;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addclose(&actions, fds[1]);
+    char *argv[] = {const_cast<char *>(program.c_str()), nullptr};
+    pid_t pid = 0;
+    const long long start = monotonicNs();
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, env);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    std::string out;
+    char buf[256];
+    ssize_t n = 0;
+    while (spawned == 0 && ((n = read(fds[0], buf, sizeof buf)) > 0 || (n < 0 && errno == EINTR)))
+        if (n > 0)
+            out.append(buf, size_t(n));
+    close(fds[0]);
+    if (spawned != 0) {
+        std::fprintf(stderr, "%s cannot be started: %s\n", program.c_str(), std::strerror(spawned));
+        return {};
     }
-    const qint64 painted = p.readAllStandardOutput().trimmed().toLongLong();
-    if (painted <= 0) {
-        std::fprintf(stderr, "%s painted nothing: %s\n", qPrintable(program), p.readAllStandardError().constData());
-        return -1;
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s did not end normally\n", program.c_str());
+        return {};
     }
-    return double(painted - start) / 1e6;
+    // The watcher's line is the last one the program wrote.
+    while (!out.empty() && out.back() == '\n')
+        out.pop_back();
+    const size_t lineStart = out.rfind('\n');
+    const long long painted = std::atoll(out.c_str() + (lineStart == std::string::npos ? 0 : lineStart + 1));
+    if (painted <= start) {
+        std::fprintf(stderr, "%s ended without painting a window\n", program.c_str());
+        return {};
+    }
+    return {double(painted - start) / 1e6, usage.ru_maxrss};
 }
 
-double median(std::vector<double> v)
+template<typename T>
+T median(std::vector<T> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -88,24 +125,58 @@ double median(std::vector<double> v)
 
 int main(int argc, char **argv)
 {
-    if (argc >= 2 && qstrcmp(argv[1], "--child") == 0)
-        return child(argc, argv);
-    QCoreApplication app(argc, argv);
-    const int runs = argc >= 2 ? std::max(1, atoi(argv[1])) : 15;
-    const QString self = QCoreApplication::applicationFilePath();
-    const QString minimalProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/minimal_window");
-    std::vector<double> minimal, tour;
-    for (int i = 0; i < runs; ++i) {
-        const double m = startMs(minimalProgram, {});
-        const double t = startMs(self, {QStringLiteral("--child")});
-        if (m <= 0 || t <= 0)
-            return 1;
-        minimal.push_back(m);
-        tour.push_back(t);
+    int runs = 15;
+    int cpu = 1;
+    const std::string dir = ownDirectory();
+    std::vector<std::string> programs{dir + "/minimal_window"};
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--runs" || arg == "--cpu") && i + 1 < argc)
+            (arg == "--runs" ? runs : cpu) = std::atoi(argv[++i]);
+        else
+            programs.push_back(arg);
     }
-    const double mm = median(minimal), tm = median(tour);
-    std::printf("start to first paint, median of %d runs each, started alternately: minimal Qt program %.1f ms, "
-                "tour %.1f ms, ratio %.2f\n",
-                runs, mm, tm, tm / mm);
+    if (programs.size() == 1)
+        programs.push_back(dir + "/../app/ravik-tour");
+    runs = std::max(1, runs);
+    if (cpu >= 0) {
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        CPU_SET(cpu, &set);
+        if (sched_setaffinity(0, sizeof set, &set) != 0) {
+            std::fprintf(stderr, "cannot run on processor %d: %s\n", cpu, std::strerror(errno));
+            return 1;
+        }
+    }
+
+    std::vector<std::string> envStrings = childEnvironment(dir + "/libfirst_paint.so");
+    std::vector<char *> env;
+    for (std::string &s : envStrings)
+        env.push_back(s.data());
+    env.push_back(nullptr);
+
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<long>> peaks(programs.size());
+    for (int round = 0; round < runs; ++round) {
+        for (size_t k = 0; k < programs.size(); ++k) {
+            const size_t p = (k + size_t(round)) % programs.size();
+            const Run r = startOnce(programs[p], env.data());
+            if (r.ms < 0)
+                return 1;
+            times[p].push_back(r.ms);
+            peaks[p].push_back(r.peakKb);
+        }
+    }
+
+    std::printf("start to first paint of whole processes, offscreen, %d rounds, %s\n", runs,
+                cpu >= 0 ? ("on processor " + std::to_string(cpu)).c_str() : "unpinned");
+    std::printf("%10s %7s %14s %7s  %s\n", "median ms", "ratio", "peak RSS MB", "ratio", "program");
+    const double floorMs = median(times[0]);
+    const double floorKb = double(median(peaks[0]));
+    for (size_t p = 0; p < programs.size(); ++p) {
+        const double ms = median(times[p]);
+        const double kb = double(median(peaks[p]));
+        std::printf("%10.1f %7.2f %14.1f %7.2f  %s\n", ms, ms / floorMs, kb / 1024.0, kb / floorKb, programs[p].c_str());
+    }
     return 0;
 }

@@ -115,19 +115,26 @@ void WizardButtonBar::layout(bool dialogPage, bool lastStep)
     m_reportedLists[dialogPage ? 1 : 0].reset();
 
     const int top = m_wizard->height() - button(ButtonStrip::ChangeButton)->Height() - 3;
-    // The buttons' siblings in tab order, read again only after a button moved.
-    QList<Control *> tabOrder = Control::tabOrderList(m_wizard);
+    // The moves are worked out on the list first: every move rewrites the
+    // focus chain of all the pages, and the passes below end in the order
+    // they started from whenever the plan is the same.
+    TabMoves tabs{Control::tabOrderList(m_wizard), {}};
+    const QList<Control *> before = tabs.order;
     int tab = ButtonStrip::LeftTabStart;
     for (const ButtonStrip::Slot &slot : plan->left) {
         if (slot.button >= 0)
-            place(slot.button, slot.descriptor, top, slot.left, tab, tabOrder);
+            place(slot.button, slot.descriptor, top, slot.left, tab, tabs);
         ++tab;
     }
     tab = ButtonStrip::RightTabStart;
     for (const ButtonStrip::Slot &slot : plan->right) {
         if (slot.button >= 0)
-            place(slot.button, slot.descriptor, top, slot.left, tab, tabOrder);
+            place(slot.button, slot.descriptor, top, slot.left, tab, tabs);
         --tab;
+    }
+    if (tabs.order != before) {
+        for (const auto &[control, position] : tabs.moves)
+            control->SetTabOrder(position);
     }
     for (int which : {int(ButtonStrip::NextButton), int(ButtonStrip::OKButton)}) {
         const bool wanted = plan->defaultButton == which;
@@ -150,8 +157,19 @@ void WizardButtonBar::reportBadList(bool dialogPage, const QList<int> &codes)
                                  .arg(QLatin1String(dialogPage ? "BLDialog" : "BLWizard"), texts.join(QStringLiteral(", "))));
 }
 
-void WizardButtonBar::place(int which, int descriptorIndex, int top, int left, int &tabCounter,
-                            QList<Control *> &tabOrder)
+int WizardButtonBar::TabMoves::move(Control *button, int position)
+{
+    // A position past the end means last; only a real move is made.
+    const int last = int(order.size()) - 1;
+    if (int(order.indexOf(button)) != std::clamp(position, 0, std::max(0, last))) {
+        order.removeOne(button);
+        order.insert(std::clamp(position, 0, int(order.size())), button);
+        moves.emplace_back(button, position);
+    }
+    return int(order.indexOf(button));
+}
+
+void WizardButtonBar::place(int which, int descriptorIndex, int top, int left, int &tabCounter, TabMoves &tabs)
 {
     TBitBtn *b = button(which);
     const TButtonData *d = descriptor(descriptorIndex);
@@ -179,11 +197,5 @@ void WizardButtonBar::place(int which, int descriptorIndex, int top, int left, i
             b->SetGlyph(QImage());
         m_glyphOf[size_t(which)] = -1;
     }
-    // A position past the end means last; only a real move is written.
-    const int last = int(tabOrder.size()) - 1;
-    if (int(tabOrder.indexOf(b)) != std::clamp(tabCounter, 0, std::max(0, last))) {
-        b->SetTabOrder(tabCounter);
-        tabOrder = Control::tabOrderList(m_wizard);
-    }
-    tabCounter = int(tabOrder.indexOf(b));
+    tabCounter = tabs.move(b, tabCounter);
 }

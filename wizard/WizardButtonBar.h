@@ -15,6 +15,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Control;
 class QKeyEvent;
@@ -53,9 +55,17 @@ public:
     TBitBtn *buttonForMnemonic(const QKeyEvent *event) const;
 
 private:
-    // Places one button and moves it to `tabCounter` in `tabOrder`, the
-    // wizard's children in tab order, which it keeps up to date.
-    void place(int which, int descriptorIndex, int top, int left, int &tabCounter, QList<Control *> &tabOrder);
+    // The tab positions the buttons are given, in turn, as the layout gives
+    // them, and the order of the wizard's children they lead to.
+    struct TabMoves {
+        QList<Control *> order;
+        std::vector<std::pair<Control *, int>> moves;
+        // Gives `button` position `position` in `order` (past the end means
+        // last), as Control::SetTabOrder would; returns where it stands.
+        int move(Control *button, int position);
+    };
+    // Places one button and moves it to `tabCounter` in `tabs`.
+    void place(int which, int descriptorIndex, int top, int left, int &tabCounter, TabMoves &tabs);
     void reportBadList(bool dialogPage, const QList<int> &codes);
 
     QWidget *m_wizard;
