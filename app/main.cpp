@@ -1,6 +1,8 @@
 // Starts the tour: the application object, the tour's main form maximised,
 // then the message loop until the tour is left with Exit.
 
+#include "app/WindowIcon.h"
+
 #include "screens/Screens.h"
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
@@ -8,7 +10,6 @@
 #include "tour/Unit1.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -18,10 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Ravik Demonstration"));
     // Desktops match the window to the installed entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("ravik-tour"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/icons/ravik-tour-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(WindowIcon::fromFiles(QStringLiteral(":/icons/ravik-tour-%1.png"), {16, 32, 48, 256}));
     Application::initialize();
     Screens::registerAll();
 
