@@ -1,6 +1,7 @@
 #include "toolkit/FormReader.h"
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/CompiledDefinition.h"
 #include "toolkit/Component.h"
 #include "toolkit/Control.h"
 #include "toolkit/DefinitionParser.h"
@@ -480,15 +481,22 @@ QString FormReader::readText(const QString &path)
 void FormReader::loadFile(QObject *root, const QString &path)
 {
     // The definitions compiled into the program never change: each is read
-    // and parsed once, and every further form of its class is made from the
-    // parsed tree. A file on disk is read afresh every time.
+    // once, from the tree the build made of it where there is one, and every
+    // further form of its class is made from that tree. A file on disk is
+    // read afresh every time.
     if (!path.startsWith(u':')) {
         load(root, readText(path), path);
         return;
     }
     static QHash<QString, std::shared_ptr<const DefNode>> parsed;
     std::shared_ptr<const DefNode> &node = parsed[path];
-    if (!node)
-        node = std::make_shared<const DefNode>(DefinitionParser::parse(readText(path), path));
+    if (!node) {
+        // The build ships beside each definition the tree it parses to.
+        QFile compiled(path + QStringLiteral(".tree"));
+        if (compiled.open(QIODevice::ReadOnly))
+            node = std::make_shared<const DefNode>(CompiledDefinition::read(compiled.readAll(), path));
+        else
+            node = std::make_shared<const DefNode>(DefinitionParser::parse(readText(path), path));
+    }
     load(root, *node, path);
 }

@@ -1,6 +1,7 @@
 // The definition syntax: what parses to what, and where a fault is reported.
 
 #include "tests/support/TestSupport.h"
+#include "toolkit/CompiledDefinition.h"
 #include "toolkit/DefinitionParser.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,7 @@ DefNode parse(const QString &text)
 
 TEST(DefinitionParser, ReadsNestedBlocksAndEveryKindOfValue)
 {
-    const DefNode root = parse(QStringLiteral(
+    const DefNode parsed = parse(QStringLiteral(
         "# a comment\n"
         "Form1: TForm1 {\n"
         "  Caption = \"Ravik \\\"demo\\\" \\u{e9}t\\u{e9} \u00fc\"\n"
@@ -32,23 +33,29 @@ TEST(DefinitionParser, ReadsNestedBlocksAndEveryKindOfValue)
         "    Label1: TLabel { Caption = \"x\" }\n"
         "  }\n"
         "}\n"));
-    EXPECT_EQ(root.name, QStringLiteral("Form1"));
-    EXPECT_EQ(root.className, QByteArray("TForm1"));
-    ASSERT_EQ(root.properties.size(), 9u);
-    EXPECT_EQ(root.properties[0].value.text, QStringLiteral("Ravik \"demo\" \u00e9t\u00e9 \u00fc"));
-    EXPECT_EQ(root.properties[1].value.integer, -12);
-    EXPECT_EQ(root.properties[2].value.integer, 0xFFFF00);
-    EXPECT_EQ(root.properties[3].value.kind, DefValue::Kind::Identifier);
-    EXPECT_EQ(root.properties[4].name, QByteArray("Font.Style"));
-    EXPECT_EQ(root.properties[4].value.names, QStringList({QStringLiteral("fsBold"), QStringLiteral("fsItalic")}));
-    EXPECT_TRUE(root.properties[5].value.names.isEmpty());
-    EXPECT_EQ(root.properties[6].value.items.size(), 2u);
-    EXPECT_EQ(root.properties[7].value.items[1].integer, -2);
-    EXPECT_EQ(root.properties[8].value.bytes, QByteArray::fromHex("010000000200000008000000"));
-    ASSERT_EQ(root.children.size(), 1u);
-    ASSERT_EQ(root.children[0].children.size(), 1u);
-    EXPECT_EQ(root.children[0].children[0].line, 14);
-    EXPECT_EQ(root.children[0].children[0].column, 5);
+    // The tree the build ships for a definition reads back as the text parses;
+    // bytes cut short are refused.
+    const QByteArray bytes = CompiledDefinition::write(parsed);
+    EXPECT_THROW(CompiledDefinition::read(bytes.chopped(1), QStringLiteral("t.form")), DefinitionError);
+    for (const DefNode &root : {parsed, CompiledDefinition::read(bytes, QStringLiteral("t.form"))}) {
+        EXPECT_EQ(root.name, QStringLiteral("Form1"));
+        EXPECT_EQ(root.className, QByteArray("TForm1"));
+        ASSERT_EQ(root.properties.size(), 9u);
+        EXPECT_EQ(root.properties[0].value.text, QStringLiteral("Ravik \"demo\" \u00e9t\u00e9 \u00fc"));
+        EXPECT_EQ(root.properties[1].value.integer, -12);
+        EXPECT_EQ(root.properties[2].value.integer, 0xFFFF00);
+        EXPECT_EQ(root.properties[3].value.kind, DefValue::Kind::Identifier);
+        EXPECT_EQ(root.properties[4].name, QByteArray("Font.Style"));
+        EXPECT_EQ(root.properties[4].value.names, QStringList({QStringLiteral("fsBold"), QStringLiteral("fsItalic")}));
+        EXPECT_TRUE(root.properties[5].value.names.isEmpty());
+        EXPECT_EQ(root.properties[6].value.items.size(), 2u);
+        EXPECT_EQ(root.properties[7].value.items[1].integer, -2);
+        EXPECT_EQ(root.properties[8].value.bytes, QByteArray::fromHex("010000000200000008000000"));
+        ASSERT_EQ(root.children.size(), 1u);
+        ASSERT_EQ(root.children[0].children.size(), 1u);
+        EXPECT_EQ(root.children[0].children[0].line, 14);
+        EXPECT_EQ(root.children[0].children[0].column, 5);
+    }
 }
 
 TEST(DefinitionParser, ReportsFaultsWithLineAndColumn)

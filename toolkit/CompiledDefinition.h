@@ -1,0 +1,15 @@
+#pragma once
+
+// A parsed form definition as bytes. The build turns the .form files shipped
+// inside the program into this, so that the program reads them without
+// parsing text; the tree read back is the one the text parses to, with the
+// lines and columns that errors found while loading it name.
+
+#include "toolkit/DefinitionError.h"
+#include "toolkit/FormDefinition.h"
+
+namespace CompiledDefinition {
+QByteArray write(const DefNode &root);
+// Throws DefinitionError naming `fileName` when the bytes hold no tree.
+DefNode read(const QByteArray &bytes, const QString &fileName);
+}
