@@ -3,6 +3,7 @@
 #include "toolkit/Colors.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+
+#include <cmath>
 
 // Shows the grid's non-fixed cells; the fixed row and column are the headers.
 class GridModel : public QAbstractTableModel
@@ -136,6 +139,52 @@ public:
             }
         }
         return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+    // A cell of plain text is drawn as the style draws it, placed and elided
+    // the same way, but without a text layout built for every cell at every
+    // paint; anything else in a cell is left to the style.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const auto plain = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::Alternate;
+        if ((opt.features & ~plain) || (opt.state & QStyle::State_Editing) || opt.text.contains(QChar::LineSeparator)
+            || (opt.displayAlignment & Qt::AlignHorizontal_Mask) != Qt::AlignLeft || opt.direction != Qt::LeftToRight) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QWidget *w = opt.widget;
+        const QStyle *style = w ? w->style() : QApplication::style();
+        painter->save();
+        painter->setClipRect(opt.rect);
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, w);
+        QPalette::ColorGroup cg = opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (cg == QPalette::Normal && !(opt.state & QStyle::State_Active))
+            cg = QPalette::Inactive;
+        if (!opt.text.isEmpty()) {
+            painter->setPen(opt.palette.color(cg, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+            const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+            const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
+            const QFontMetricsF metrics(opt.font);
+            QString text = opt.text;
+            if (metrics.horizontalAdvance(text) > textRect.width())
+                text = opt.fontMetrics.elidedText(text, opt.textElideMode, textRect.width());
+            const QRect line = QStyle::alignedRect(opt.direction, opt.displayAlignment,
+                                                   QSize(textRect.width(), int(std::ceil(metrics.ascent() + metrics.descent()))), textRect);
+            painter->setFont(opt.font);
+            painter->drawText(QPointF(textRect.left(), line.top() + metrics.ascent()), text);
+        }
+        if (opt.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(opt);
+            focus.rect = style->subElementRect(QStyle::SE_ItemViewItemFocusRect, &opt, w);
+            focus.state |= QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+            focus.backgroundColor = opt.palette.color(opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled,
+                                                      opt.state & QStyle::State_Selected ? QPalette::Highlight : QPalette::Window);
+            style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, w);
+        }
+        painter->restore();
     }
 
 private:
