@@ -9,7 +9,7 @@
 
 namespace {
 
-TOpenDialog::Responder &responder()
+TOpenDialog::Responder &openDialogResponder()
 {
     static TOpenDialog::Responder r;
     return r;
@@ -25,7 +25,7 @@ TOpenDialog::TOpenDialog(QObject *owner)
 
 void TOpenDialog::setResponder(Responder r)
 {
-    responder() = std::move(r);
+    openDialogResponder() = std::move(r);
 }
 
 QStringList TOpenDialog::qtFilters(const QString &filter)
@@ -44,8 +44,8 @@ QStringList TOpenDialog::qtFilters(const QString &filter)
 
 bool TOpenDialog::Execute()
 {
-    if (responder())
-        return responder()(*this);
+    if (openDialogResponder())
+        return openDialogResponder()(*this);
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
 

@@ -18,7 +18,7 @@ namespace {
 
 using H = TStretchHandle;
 
-class Probe : public QObject
+class HandleProbe : public QObject
 {
     Q_OBJECT
 public:
@@ -104,7 +104,7 @@ protected:
     TPanel *a = nullptr;
     TPanel *b = nullptr;
     TPanel *under = nullptr;
-    Probe probe;
+    HandleProbe probe;
 };
 
 } // namespace
