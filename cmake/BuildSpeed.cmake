@@ -3,8 +3,11 @@
 #  - Unity builds: each target's sources compile in batches of a few files, so
 #    the headers they share are read once per batch instead of once per file.
 #    -DCMAKE_UNITY_BUILD=OFF compiles file by file (a check that every file
-#    includes what it uses). A file that cannot share its batch is marked with
-#    the source property SKIP_UNITY_BUILD_INCLUSION beside its target.
+#    includes what it uses). A file that defines a macro compiles on its own,
+#    since the macro would reach the files after it in its batch, and a header
+#    it means to change, included before by another file, would not see it.
+#    Mark any other file that cannot share a batch with the source property
+#    SKIP_UNITY_BUILD_INCLUSION beside its target.
 #  - Precompiled headers: the Qt headers nearly every file includes are parsed
 #    once for the program's libraries and once for the tests, and every other
 #    target of the same compile flags reuses the result.
@@ -50,14 +53,31 @@ function(ravik_targets_below dir out)
     set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
+# Keeps the files of `target` that define a macro out of its batches.
+function(ravik_compile_alone_what_defines_macros target)
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(dir ${target} SOURCE_DIR)
+    foreach(source ${sources})
+        get_filename_component(path ${source} ABSOLUTE BASE_DIR ${dir})
+        if(path MATCHES "\\.cpp$" AND EXISTS ${path})
+            file(STRINGS ${path} defines REGEX "^[ \t]*#[ \t]*define[ \t]")
+            if(defines)
+                set_source_files_properties(${path} TARGET_DIRECTORY ${target}
+                    PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+            endif()
+        endif()
+    endforeach()
+endfunction()
+
 # Gives every C++ target of the project one of the two precompiled headers:
 # the tests' to those that link the test main, the libraries' to the others
 # that link one of the program's libraries (and so compile with the same Qt
 # modules' definitions). The toolkit makes the libraries' header; the tests'
 # is made apart, without the definitions Qt's test module gives each folder of
 # its own, which would keep a header made in one folder from serving another.
-# Called once, after every target is defined.
-function(ravik_precompile_headers)
+# Keeps what defines macros out of the batches too. Called once, after every
+# target is defined.
+function(ravik_speed_up_build)
     ravik_targets_below(${CMAKE_SOURCE_DIR} targets)
     set(library_owner ravik_toolkit)
     set(test_owner ravik_test_headers)
@@ -72,7 +92,11 @@ function(ravik_precompile_headers)
     foreach(target ${targets})
         get_target_property(type ${target} TYPE)
         get_target_property(links ${target} LINK_LIBRARIES)
-        if(NOT type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$" OR target STREQUAL library_owner OR NOT links)
+        if(NOT type MATCHES "^(STATIC_LIBRARY|EXECUTABLE)$")
+            continue()
+        endif()
+        ravik_compile_alone_what_defines_macros(${target})
+        if(target STREQUAL library_owner OR NOT links)
             continue()
         endif()
         if(ravik_test_main IN_LIST links OR target STREQUAL "ravik_test_main")

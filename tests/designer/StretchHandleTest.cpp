@@ -18,7 +18,7 @@ namespace {
 
 using H = TStretchHandle;
 
-class HandleProbe : public QObject
+class Probe : public QObject
 {
     Q_OBJECT
 public:
@@ -104,7 +104,7 @@ protected:
     TPanel *a = nullptr;
     TPanel *b = nullptr;
     TPanel *under = nullptr;
-    HandleProbe probe;
+    Probe probe;
 };
 
 } // namespace
