@@ -4,12 +4,12 @@
 
 namespace {
 
-constexpr char Magic[] = "RavikDef1";
+constexpr char TreeMagic[] = "RavikDef1";
 
-class Writer
+class TreeWriter
 {
 public:
-    QByteArray bytes{Magic, sizeof Magic};
+    QByteArray bytes{TreeMagic, sizeof TreeMagic};
 
     void number(qint64 n) { bytes.append(reinterpret_cast<const char *>(&n), sizeof n); }
     void raw(const QByteArray &b)
@@ -56,17 +56,17 @@ public:
     }
 };
 
-class Reader
+class TreeReader
 {
 public:
-    Reader(const QByteArray &bytes, const QString &file)
+    TreeReader(const QByteArray &bytes, const QString &file)
         : m_at(bytes.constData())
         , m_end(bytes.constData() + bytes.size())
         , m_file(file)
     {
-        if (m_end - m_at < qsizetype(sizeof Magic) || std::memcmp(m_at, Magic, sizeof Magic) != 0)
+        if (m_end - m_at < qsizetype(sizeof TreeMagic) || std::memcmp(m_at, TreeMagic, sizeof TreeMagic) != 0)
             damaged();
-        m_at += sizeof Magic;
+        m_at += sizeof TreeMagic;
     }
 
     DefNode node()
@@ -165,14 +165,14 @@ private:
 
 QByteArray CompiledDefinition::write(const DefNode &root)
 {
-    Writer w;
+    TreeWriter w;
     w.node(root);
     return w.bytes;
 }
 
 DefNode CompiledDefinition::read(const QByteArray &bytes, const QString &fileName)
 {
-    Reader r(bytes, fileName);
+    TreeReader r(bytes, fileName);
     DefNode root = r.node();
     r.end();
     return root;
