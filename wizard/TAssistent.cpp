@@ -1,5 +1,6 @@
 #include "wizard/TAssistent.h"
 
+#include "toolkit/AccessibleControls.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
@@ -9,6 +10,7 @@
 #include "toolkit/TForm.h"
 #include "wizard/CaptionFormat.h"
 #include "wizard/ElementProtocol.h"
+#include "wizard/PageViewport.h"
 #include "wizard/TButtonData.h"
 #include "wizard/TDesignButton.h"
 #include "wizard/TIntegerList.h"
@@ -69,6 +71,7 @@ TAssistent::TAssistent(QObject *owner)
         b->SetParent(this);
         m_buttons[size_t(i)] = b;
     }
+    m_viewport = new PageViewport(this, this, QList<QWidget *>(m_buttons.begin(), m_buttons.end()));
     connect(ChangeButton(), &TBitBtn::OnClick, this, &TAssistent::Change);
     connect(HelpButton(), &TBitBtn::OnClick, this, &TAssistent::Help);
     connect(CancelButton(), &TBitBtn::OnClick, this, &TAssistent::Cancel);
@@ -530,6 +533,11 @@ void TAssistent::keyPressEvent(QKeyEvent *event)
 
 void TAssistent::announcePage()
 {
+    // Each page is a new group to assistive technology, named by the page's
+    // title, so that a screen reader speaks it when the focus moves into the
+    // page, wherever the focus was before.
+    delete AccessibleGroup::of(this);
+    new AccessibleGroup(this, accessibleName(), accessibleDescription());
     AccessibleNames::announce(this, QAccessible::NameChanged);
     AccessibleNames::announce(this, QAccessible::PageChanged);
 }
@@ -610,7 +618,9 @@ void TAssistent::layoutPage(bool dialogPage)
     in.lastStep = !dialogPage && isLastStep(m_page);
     for (int i = 0; i < ButtonStrip::DescriptorCount; ++i)
         in.shown[size_t(i)] = descriptor(i)->Show();
-    in.width = width();
+    // The strip stays inside the window when the page scrolls under it.
+    const QRect strip = m_viewport->visibleRect();
+    in.width = strip.width();
     in.buttonWidth = m_buttonWidth;
 
     auto &reported = m_reportedLists[dialogPage ? 1 : 0];
@@ -629,19 +639,19 @@ void TAssistent::layoutPage(bool dialogPage)
     }
     reported.reset();
 
-    const int top = height() - ChangeButton()->Height() - 3;
+    const int top = strip.y() + strip.height() - ChangeButton()->Height() - 3;
     // The buttons' siblings in tab order, read again only after a button moved.
     QList<Control *> tabOrder = tabOrderList(this);
     int tab = ButtonStrip::LeftTabStart;
     for (const ButtonStrip::Slot &slot : plan->left) {
         if (slot.button >= 0)
-            placeButton(slot.button, slot.descriptor, top, slot.left, tab, tabOrder);
+            placeButton(slot.button, slot.descriptor, top, strip.x() + slot.left, tab, tabOrder);
         ++tab;
     }
     tab = ButtonStrip::RightTabStart;
     for (const ButtonStrip::Slot &slot : plan->right) {
         if (slot.button >= 0)
-            placeButton(slot.button, slot.descriptor, top, slot.left, tab, tabOrder);
+            placeButton(slot.button, slot.descriptor, top, strip.x() + slot.left, tab, tabOrder);
         --tab;
     }
     for (int which : {int(ButtonStrip::NextButton), int(ButtonStrip::OKButton)}) {
@@ -901,9 +911,23 @@ void TAssistent::boundsChanged()
         updateTabRows();
 }
 
+void TAssistent::SetBounds(int left, int top, int width, int height)
+{
+    if (!m_viewport) {
+        ControlWidget<QWidget>::SetBounds(left, top, width, height);
+        return;
+    }
+    const bool scrolls = m_style == Wz::AssistentStyle::asWizard && Align() == Tk::TAlign::alClient;
+    m_viewport->setStripHeight(CancelButton()->Height() + 10);
+    const QRect r = m_viewport->place(QRect(left, top, width, height), scrolls);
+    ControlWidget<QWidget>::SetBounds(r.x(), r.y(), r.width(), r.height());
+}
+
 void TAssistent::loaded()
 {
     Control::loaded();
+    // The pages were laid out for the size the definition gives.
+    m_viewport->setPageSize(size());
     if (m_setFormProperties && m_ownerForm) {
         m_ownerForm->SetPosition(Tk::TPosition::poScreenCenter);
         m_ownerForm->SetBorderStyle(Tk::TFormBorderStyle::bsDialog);

@@ -24,6 +24,7 @@
 #include <array>
 #include <optional>
 
+class PageViewport;
 class TBitBtn;
 
 class TAssistent : public ControlWidget<QWidget>
@@ -190,6 +191,9 @@ public:
     static QRect resizedAroundCentre(const QRect &current, int w, int h);
 
     QRect clientRect() const override;
+    // In a window smaller than its pages the wizard keeps their size and
+    // scrolls under the window (PageViewport).
+    void SetBounds(int left, int top, int width, int height) override;
     void loaded() override;
     void defineProperties(Filer &filer) override;
 
@@ -278,6 +282,7 @@ private:
     std::array<int, ButtonStrip::ButtonCount> m_glyphOf;
     bool m_layoutEnabled = false;
     QPointer<TForm> m_ownerForm;
+    PageViewport *m_viewport = nullptr;
     // Faults already reported, so that a bad caption format or layout list
     // is said once and not on every page change.
     QString m_reportedCaption;
