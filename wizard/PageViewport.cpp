@@ -108,7 +108,8 @@ void PageViewport::placeBars()
     m_stripBackground->setGeometry(v.x(), pageBottom, v.width(), m_strip);
     const QSignalBlocker blockV(m_vbar);
     const QSignalBlocker blockH(m_hbar);
-    m_vbar->setGeometry(v.right() + 1 - m_layout.vbar, v.y(), m_layout.vbar, pageBottom - v.y() - m_layout.hbar);
+    // The vertical bar runs down to the strip, over the corner beside the other.
+    m_vbar->setGeometry(v.right() + 1 - m_layout.vbar, v.y(), m_layout.vbar, pageBottom - v.y());
     m_vbar->setRange(0, m_layout.range.y());
     m_vbar->setPageStep(m_vbar->height());
     m_vbar->setValue(m_layout.scroll.y());

@@ -535,9 +535,11 @@ void TAssistent::announcePage()
 {
     // Each page is a new group to assistive technology, named by the page's
     // title, so that a screen reader speaks it when the focus moves into the
-    // page, wherever the focus was before.
-    delete AccessibleGroup::of(this);
+    // page, wherever the focus was before. The new group comes first, so
+    // that it cannot take over the old one's identity.
+    AccessibleGroup *old = AccessibleGroup::of(this);
     new AccessibleGroup(this, accessibleName(), accessibleDescription());
+    delete old;
     AccessibleNames::announce(this, QAccessible::NameChanged);
     AccessibleNames::announce(this, QAccessible::PageChanged);
 }

@@ -116,7 +116,10 @@ def main():
     for page in range(1, 16):
         objects = shown(app)
         name = "Start" if page == 1 else "Next"
-        button = next((o for o in objects if o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == name), None)
+        # The wizard's own button, nearest the window of all so named (a
+        # screen may have a "Next" of its own).
+        buttons = [o for o in objects if o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == name]
+        button = min(buttons, key=lambda o: len(ancestor_names(o)), default=None)
         if button is None:
             fail(page, "no %s button to reach it" % name)
             break

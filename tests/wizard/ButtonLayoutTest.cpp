@@ -124,8 +124,7 @@ TEST(ButtonLayout, ButtonsStayInAWindowSmallerThanThePages)
     } rows[] = {{"lower", {900, 480}}, {"smaller both ways", {640, 360}}, {"stored size", {795, 548}}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        form->SetClientWidth(row.window.width());
-        form->SetClientHeight(row.window.height());
+        form->SetBounds(0, 0, row.window.width(), row.window.height());
         // The pages keep the size they were laid out for.
         EXPECT_GE(w->width(), 795);
         EXPECT_GE(w->height(), 548);
