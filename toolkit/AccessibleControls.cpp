@@ -649,10 +649,30 @@ AccessibleGroup::AccessibleGroup(QWidget *container, const QString &name, const 
     , m_description(description)
 {
     groups().insert(container, this);
-    if (QAccessible::isActive()) {
-        QAccessibleEvent created(this, QAccessible::ObjectCreated);
-        QAccessible::updateAccessibility(&created);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent created(this, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
+    // Assistive technology keeps the parent it once learnt of a control.
+    QAccessibleInterface *self = QAccessible::queryAccessibleInterface(this);
+    for (QWidget *child : shownChildren(container)) {
+        if (inGroup(child, self)) {
+            QAccessibleEvent moved(child, QAccessible::ParentChanged);
+            QAccessible::updateAccessibility(&moved);
+        }
     }
+}
+
+void AccessibleGroup::describe(const QString &name, const QString &description)
+{
+    m_name = name;
+    m_description = description;
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 AccessibleGroup::~AccessibleGroup()

@@ -42,6 +42,8 @@ public:
     QWidget *container() const { return m_container; }
     QString name() const { return m_name; }
     QString description() const { return m_description; }
+    // Names and describes the group anew, and says so.
+    void describe(const QString &name, const QString &description);
     // The group in force for `container`, or null.
     static AccessibleGroup *of(const QWidget *container);
 

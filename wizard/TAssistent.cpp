@@ -293,6 +293,16 @@ void TAssistent::changePage(int v)
 
     const int oldPage = m_page;
     m_page = newPage;
+    // Each page is a new group to assistive technology, named by the page's
+    // title once it is known (announcePage), so that a screen reader speaks
+    // it when the focus moves into the page, wherever the focus was before.
+    // It is there before the page's controls show, and before the last one
+    // goes, so that it cannot take over the last one's identity.
+    if (!isLoading()) {
+        AccessibleGroup *last = AccessibleGroup::of(this);
+        new AccessibleGroup(this, accessibleName(), accessibleDescription());
+        delete last;
+    }
     UpdateFormCaption();
     if (owner()) {
         if (target != 0 && oldPage == 0)
@@ -533,13 +543,8 @@ void TAssistent::keyPressEvent(QKeyEvent *event)
 
 void TAssistent::announcePage()
 {
-    // Each page is a new group to assistive technology, named by the page's
-    // title, so that a screen reader speaks it when the focus moves into the
-    // page, wherever the focus was before. The new group comes first, so
-    // that it cannot take over the old one's identity.
-    AccessibleGroup *old = AccessibleGroup::of(this);
-    new AccessibleGroup(this, accessibleName(), accessibleDescription());
-    delete old;
+    if (AccessibleGroup *page = AccessibleGroup::of(this))
+        page->describe(accessibleName(), accessibleDescription());
     AccessibleNames::announce(this, QAccessible::NameChanged);
     AccessibleNames::announce(this, QAccessible::PageChanged);
 }
