@@ -475,11 +475,9 @@ void Tusrdef2fm::checkPageNames()
     }
     if (!tooLong)
         return;
-    QPointer<Tusrdef2fm> self(this);
-    showMessage(errmsg2);
-    // The screen may have gone while the box was open; else the captions
-    // follow the cut names.
-    if (self)
+    // The captions follow the cut names, unless the screen went while the
+    // box was open.
+    if (showMessage(errmsg2))
         applyPageNames();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontDialog>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -36,7 +37,11 @@ bool TFontDialog::Execute()
         return false;
     QWidget *parent = Dialogs::ownerWindow(owner());
     bool ok = false;
+    // The screen that owns this component can go while the dialog is open.
+    const QPointer<TFontDialog> self(this);
     const QFont chosen = QFontDialog::getFont(&ok, m_font->toQFont(), parent);
+    if (!self)
+        return false;
     if (ok)
         m_font->assignFrom(chosen);
     return ok;

@@ -1,6 +1,7 @@
 #include "toolkit/TMemo.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <utility>
 
@@ -111,4 +112,17 @@ void TMemo::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void TMemo::mousePressEvent(QMouseEvent *event)
+{
+    // A memo offers no text drag, as an edit box offers none: a press on the
+    // selection starts a new one, as it does elsewhere. Qt's text control
+    // would start a drag there, whose loop takes the release and which the
+    // memo's automatic scrolling would start again and again.
+    // The cursor goes to the point pressed, which is in view, so the memo
+    // does not scroll.
+    if (event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier) && textCursor().hasSelection())
+        setTextCursor(cursorForPosition(event->position().toPoint()));
+    QPlainTextEdit::mousePressEvent(event);
 }

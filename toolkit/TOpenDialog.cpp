@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -67,7 +68,9 @@ bool TOpenDialog::Execute()
         dialog.setDirectory(dir);
     if (!m_fileName.isEmpty())
         dialog.selectFile(QFileInfo(m_fileName).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    // The screen that owns this component can go while the dialog is open.
+    const QPointer<TOpenDialog> self(this);
+    if (dialog.exec() != QDialog::Accepted || !self || dialog.selectedFiles().isEmpty())
         return false;
     m_fileName = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
     m_filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;

@@ -4,24 +4,29 @@
 #include "tour/Unit1.h"
 #include "wizard/TAssistent.h"
 
+#include <QPointer>
+
 TScreenForm::TScreenForm(QObject *owner)
     : TForm(owner)
 {
 }
 
-void TScreenForm::showMessage(const TLabel *label, Dialogs::MsgType type) const
+bool TScreenForm::showMessage(const TLabel *label, Dialogs::MsgType type) const
 {
+    const QPointer<const TScreenForm> self(this);
     if (label)
         Dialogs::MessageDlg(label->Caption(), type, Dialogs::MsgButton::mbOK);
+    return self;
 }
 
 bool TScreenForm::confirm(const TLabel *label) const
 {
     if (!label)
         return false;
-    return Dialogs::MessageDlg(label->Caption(), Dialogs::MsgType::mtConfirmation,
-                               Dialogs::MsgButton::mbOK | Dialogs::MsgButton::mbCancel)
-        == Dialogs::mrOk;
+    const QPointer<const TScreenForm> self(this);
+    const int answer = Dialogs::MessageDlg(label->Caption(), Dialogs::MsgType::mtConfirmation,
+                                           Dialogs::MsgButton::mbOK | Dialogs::MsgButton::mbCancel);
+    return self && answer == Dialogs::mrOk;
 }
 
 void TScreenForm::moveTour(int page)

@@ -17,10 +17,14 @@ class TScreenForm : public TForm
 public:
     explicit TScreenForm(QObject *owner);
 
-    // Shows the caption of a hidden message label in a modal box with OK.
-    void showMessage(const TLabel *label, Dialogs::MsgType type = Dialogs::MsgType::mtError) const;
+    // The page can change while a box is open (a click on the wizard's
+    // buttons from an automation client), which frees this screen; a handler
+    // that goes on after the box stops when these say the screen is gone.
+    // Shows the caption of a hidden message label in a modal box with OK;
+    // false when the screen went while the box was open.
+    bool showMessage(const TLabel *label, Dialogs::MsgType type = Dialogs::MsgType::mtError) const;
     // Asks the caption of a label with OK and Cancel; true when OK lets the
-    // action go on.
+    // action go on and the screen is still there.
     bool confirm(const TLabel *label) const;
     // Disables the screen and sets the tour's page. The page change may free
     // this screen; it is destroyed only after the running handler returns.

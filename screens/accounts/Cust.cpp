@@ -94,7 +94,8 @@ void TCustListFm::OwnerComboChange(QObject *)
     Unit1::OwnerFilter = OwnerCombo->Text();
     Unit1::StatusFilter = StatusList->Text();
     if (Unit1::OwnerFilter.isEmpty() && !Unit1::StatusFilter.isEmpty()) {
-        showMessage(ErrMsg4);
+        if (!showMessage(ErrMsg4))
+            return;
         Unit1::StatusFilter.clear();
         StatusList->SetText(QString());
         StatusList->SetItemIndex(-1);

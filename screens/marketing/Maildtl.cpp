@@ -20,6 +20,7 @@
 #include "tour/TourState.h"
 
 #include <QDate>
+#include <QPointer>
 
 namespace {
 
@@ -171,7 +172,11 @@ void TMailDtlFm::RadioGroup1Click(QObject *)
 
 void TMailDtlFm::EMailAttachClick(QObject *)
 {
-    if (OpenDialog1->Execute()) {
+    const QPointer<TMailDtlFm> self(this);
+    const bool chosen = OpenDialog1->Execute();
+    if (!self)
+        return;
+    if (chosen) {
         m_attachment = OpenDialog1->FileName();
         EMailAttach->SetHint(m_baseHint + QStringLiteral(": ") + m_attachment);
     } else {

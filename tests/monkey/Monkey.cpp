@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -218,6 +219,23 @@ public:
 
     bool inStep = false;
 
+    // The timers of `interval` that `target` runs fire now, as if that
+    // long had passed.
+    void expire(QObject *target, int interval)
+    {
+        const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+        if (!target || !dispatcher)
+            return;
+        for (const auto &timer : dispatcher->registeredTimers(target)) {
+            if (timer.interval != interval)
+                continue;
+            QTimerEvent event(timer.timerId);
+            m_firing = true;
+            QCoreApplication::sendEvent(target, &event);
+            m_firing = false;
+        }
+    }
+
 private:
     void waiting()
     {
@@ -249,21 +267,7 @@ private:
     void endAnimationLater(QAbstractButton *button)
     {
         QMetaObject::invokeMethod(
-            this,
-            [this, guard = QPointer<QAbstractButton>(button)] {
-                const QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-                if (!guard || !dispatcher)
-                    return;
-                for (const auto &timer : dispatcher->registeredTimers(guard)) {
-                    if (timer.interval != ButtonAnimation)
-                        continue;
-                    QTimerEvent event(timer.timerId);
-                    m_firing = true;
-                    QCoreApplication::sendEvent(guard, &event);
-                    m_firing = false;
-                    return;
-                }
-            },
+            this, [this, guard = QPointer<QAbstractButton>(button)] { expire(guard, ButtonAnimation); },
             Qt::QueuedConnection);
     }
 
@@ -511,8 +515,10 @@ QString Monkey::act()
         return click(randomTarget(), Qt::RightButton);
     if (roll < 49)
         return doubleClick(randomTarget());
-    if (roll < 56)
+    if (roll < 54)
         return drag(randomTarget());
+    if (roll < 56)
+        return pullSelection();
     if (roll < 59)
         return hover(randomTarget(), roll == 58);
     if (roll < 73)
@@ -582,6 +588,59 @@ QString Monkey::drag(QWidget *w)
     }
     release(QPoint(std::clamp(to.x(), area.left(), area.right()), std::clamp(to.y(), area.top(), area.bottom())),
             Qt::LeftButton);
+    return what;
+}
+
+QString Monkey::pullSelection()
+{
+    QList<QWidget *> boxes;
+    for (QWidget *w : m_window->findChildren<QWidget *>()) {
+        const bool text = qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w);
+        if (text && showing(w) && w->isEnabled() && w->window() == m_window)
+            boxes << w;
+    }
+    if (boxes.isEmpty())
+        return drag(randomTarget());
+    QWidget *box = boxes.at(int(pick(quint32(boxes.size()))));
+    auto *area = qobject_cast<QAbstractScrollArea *>(box);
+    QWidget *surface = area ? area->viewport() : box;
+    QPoint g;
+    if (!randomSpot(surface, &g))
+        return key();
+    // Out of the box in one quick move, below or above it, within the window.
+    const QRect window(m_window->mapToGlobal(QPoint(0, 0)), m_window->size());
+    const int away = box->height() + 10 + int(pick(200));
+    const QPoint to(g.x(), std::clamp(g.y() + (chance(2) ? away : -away), window.top(), window.bottom()));
+    const QPoint local = surface->mapFromGlobal(g);
+    const QString what = QStringLiteral("double-click %1 at %2,%3, press there and pull out by %4")
+                             .arg(describe(box))
+                             .arg(local.x())
+                             .arg(local.y())
+                             .arg(to.y() - g.y());
+    note(what);
+    QWindow *handle = windowAt(g);
+    QTest::mouseDClick(handle, Qt::LeftButton, {}, handle->mapFromGlobal(g));
+    if (QApplication::activePopupWidget() || QApplication::activeModalWidget())
+        return what;
+    // The hand rests a moment before it presses again, so that the press is
+    // no triple click.
+    QObjectList parts = box->findChildren<QObject *>();
+    parts << box;
+    for (QObject *o : parts)
+        m_watcher->expire(o, QApplication::doubleClickInterval());
+    press(g, Qt::LeftButton);
+    // A drag is an object made on the box for the move; a drag's own loop
+    // takes the release on a desktop, and the box's scrolling starts the
+    // next drag.
+    const QPointer<QWidget> watched(surface);
+    TestSupport::ChildrenMade made;
+    surface->installEventFilter(&made);
+    moveTo(to);
+    if (watched)
+        watched->removeEventFilter(&made);
+    if (made.count > 0)
+        ADD_FAILURE() << "a press on the text selected in " << qPrintable(describe(box)) << " started a drag";
+    release(to, Qt::LeftButton);
     return what;
 }
 

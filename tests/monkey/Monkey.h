@@ -3,7 +3,9 @@
 // A seeded stream of user actions over a window, delivered through the
 // platform window as a mouse and a keyboard deliver them: clicks, right-clicks
 // (which open pop-up menus), double-clicks, drags and moves at points of
-// visible widgets; keys and typed texts, key by key, to whatever holds the
+// visible widgets; a word of a text box chosen by a double-click, pressed
+// and pulled out of the box in one quick move (which must start no drag);
+// keys and typed texts, key by key, to whatever holds the
 // keyboard focus; work inside an open drop-down or menu (pick a line, press
 // keys, click elsewhere, change the page); the focus put into an input of a
 // screen (an edit box, an editable drop-down, a grid cell and its editor) and
@@ -101,6 +103,9 @@ private:
     QString click(QWidget *w, Qt::MouseButton button);
     QString doubleClick(QWidget *w);
     QString drag(QWidget *w);
+    // A word chosen by a double-click in a text box, pressed and pulled out
+    // of the box in one quick move, then let go.
+    QString pullSelection();
     QString hover(QWidget *w, bool rest);
     QString key();
     QString type();

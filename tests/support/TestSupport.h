@@ -5,6 +5,8 @@
 
 #include "toolkit/TForm.h"
 
+#include <QEvent>
+#include <QObject>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -63,6 +65,17 @@ T *component(const TForm *form, const char *name)
     EXPECT_TRUE(c) << name << " is no " << T::staticMetaObject.className();
     return c;
 }
+
+// Counts the objects made with a watched object as their parent (a drag,
+// for one, which offers no signal of its own).
+struct ChildrenMade : QObject {
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::ChildAdded;
+        return false;
+    }
+    int count = 0;
+};
 
 // Shows `window` and makes it the active window, so that focus changes and
 // keys behave as for a user; false when the platform did not activate it.

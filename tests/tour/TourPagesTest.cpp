@@ -242,3 +242,29 @@ TEST_F(TourPages, TheTitlePageTextsFitTheirPlaces)
         << logo->geometry().x() << "," << logo->geometry().y() << " " << logo->geometry().width() << "x"
         << logo->geometry().height();
 }
+
+TEST_F(TourPages, SelectedHelpTextPulledOutOfItsMemoStartsNoDrag)
+{
+    ASSERT_TRUE(TestSupport::showActive(Form1));
+    gotoPage(1);
+    auto *memo = Form1->findChild<TMemo *>(QStringLiteral("Memo4"));
+    ASSERT_TRUE(memo && memo->isEnabled());
+    // A word selected as a double-click selects it, the click long past.
+    const QTextCursor word = memo->document()->find(QStringLiteral("screen"));
+    memo->setTextCursor(word);
+    QWindow *window = Form1->windowHandle();
+    const QPoint on = memo->viewport()->mapTo(Form1, memo->cursorRect(word).center() - QPoint(8, 0));
+    const QPoint out = memo->mapTo(Form1, QPoint(memo->width() / 2, memo->height() * 4));
+    QTest::mousePress(window, Qt::LeftButton, {}, on);
+    // A drag is an object made on the memo's viewport. Where it runs a loop
+    // of its own, that loop takes the release, and the memo's scrolling
+    // starts the next drag.
+    TestSupport::ChildrenMade made;
+    memo->viewport()->installEventFilter(&made);
+    QTest::mouseMove(window, out);
+    EXPECT_EQ(made.count, 0);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, out);
+    QTest::mouseClick(window, Qt::LeftButton, {}, wizard()->NextButton()->mapTo(Form1, QPoint(5, 5)));
+    TestSupport::settle();
+    EXPECT_EQ(wizard()->Page(), 2);
+}
