@@ -1,6 +1,6 @@
 #include "wizard/TAssistent.h"
 
-#include "toolkit/AccessibleControls.h"
+#include "toolkit/AccessibleGroup.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
@@ -72,6 +72,8 @@ TAssistent::TAssistent(QObject *owner)
         m_buttons[size_t(i)] = b;
     }
     m_viewport = new PageViewport(this, this, QList<QWidget *>(m_buttons.begin(), m_buttons.end()));
+    // The page area that assistive technology sees, named by the page's title.
+    m_pageArea = new AccessibleGroup(this);
     connect(ChangeButton(), &TBitBtn::OnClick, this, &TAssistent::Change);
     connect(HelpButton(), &TBitBtn::OnClick, this, &TAssistent::Help);
     connect(CancelButton(), &TBitBtn::OnClick, this, &TAssistent::Cancel);
@@ -293,16 +295,6 @@ void TAssistent::changePage(int v)
 
     const int oldPage = m_page;
     m_page = newPage;
-    // Each page is a new group to assistive technology, named by the page's
-    // title once it is known (announcePage), so that a screen reader speaks
-    // it when the focus moves into the page, wherever the focus was before.
-    // It is there before the page's controls show, and before the last one
-    // goes, so that it cannot take over the last one's identity.
-    if (!isLoading()) {
-        AccessibleGroup *last = AccessibleGroup::of(this);
-        new AccessibleGroup(this, accessibleName(), accessibleDescription());
-        delete last;
-    }
     UpdateFormCaption();
     if (owner()) {
         if (target != 0 && oldPage == 0)
@@ -341,8 +333,26 @@ void TAssistent::changePage(int v)
         if (!first)
             first = firstFocusable(this, false);
         if (first)
-            first->SetFocus();
+            focusPage(first);
     }
+}
+
+void TAssistent::focusPage(Control *first)
+{
+    // A screen reader reads these events some time after the page is built,
+    // when the first control has the focus already; text put into that
+    // control meanwhile makes it take the control for the focus before the
+    // focus event comes, and then it hears no move into the page and speaks
+    // no title. The focus is therefore said to be on the wizard, outside the
+    // page area, before it moves in, and said again where Qt says nothing
+    // because the control had the focus before.
+    const bool told = QAccessible::isActive() && window()->isActiveWindow();
+    if (told)
+        AccessibleNames::announce(this, QAccessible::Focus);
+    const QWidget *before = QApplication::focusWidget();
+    first->SetFocus();
+    if (QWidget *now = QApplication::focusWidget(); told && now && now == before)
+        AccessibleNames::announce(now, QAccessible::Focus);
 }
 
 void TAssistent::updateBackEnabled()
@@ -543,8 +553,7 @@ void TAssistent::keyPressEvent(QKeyEvent *event)
 
 void TAssistent::announcePage()
 {
-    if (AccessibleGroup *page = AccessibleGroup::of(this))
-        page->describe(accessibleName(), accessibleDescription());
+    m_pageArea->announce();
     AccessibleNames::announce(this, QAccessible::NameChanged);
     AccessibleNames::announce(this, QAccessible::PageChanged);
 }

@@ -24,6 +24,7 @@
 #include <array>
 #include <optional>
 
+class AccessibleGroup;
 class PageViewport;
 class TBitBtn;
 
@@ -217,6 +218,8 @@ private:
     // Tells assistive technology that the page and the page area's name
     // changed.
     void announcePage();
+    // Moves the focus into the new page, to `first`.
+    void focusPage(Control *first);
     // Tabbed style: computes the rows (creating the list on first use) and
     // lays the page area out again below the strip.
     void updateTabRows();
@@ -283,6 +286,7 @@ private:
     bool m_layoutEnabled = false;
     QPointer<TForm> m_ownerForm;
     PageViewport *m_viewport = nullptr;
+    AccessibleGroup *m_pageArea = nullptr;
     // Faults already reported, so that a bad caption format or layout list
     // is said once and not on every page change.
     QString m_reportedCaption;
