@@ -5,7 +5,6 @@
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/StartupHeap.h"
 #include "tour/Unit1.h"
 
 #include <QApplication>
@@ -15,7 +14,6 @@
 
 int main(int argc, char *argv[])
 {
-    StartupHeap::prepare();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravik Demonstration"));
     // Desktops match the window to the installed entry and its icon by this name.

@@ -10,7 +10,6 @@
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/StartupHeap.h"
 #include "tour/Unit1.h"
 #include "wizard/TAssistent.h"
 
@@ -54,7 +53,6 @@ double at(const std::vector<double> &sorted, double fraction)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    StartupHeap::prepare();
     QApplication app(argc, argv);
     const int walks = argc >= 2 ? std::max(10, atoi(argv[1])) : 100;
     Application::initialize();

@@ -9,7 +9,6 @@
 #include "screens/Screens.h"
 #include "toolkit/Application.h"
 #include "toolkit/Component.h"
-#include "toolkit/StartupHeap.h"
 #include "tour/Unit1.h"
 
 #include <QApplication>
@@ -48,7 +47,6 @@ public:
 int child(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    StartupHeap::prepare();
     QApplication app(argc, argv);
     FirstPaint watcher;
     Application::initialize();

@@ -45,6 +45,50 @@ thread_local bool nextFromDefinition = false;
 
 } // namespace
 
+// The receiving end of one binding: the signal arrives at this object's one
+// method, which calls the handler inside the guard. The arguments are passed
+// on as they came, which the binding checked to be the handler's own.
+class Component::HandlerCall : public QObject
+{
+public:
+    HandlerCall(QObject *target, int method)
+        : m_target(target)
+        , m_method(method)
+    {
+    }
+
+    // The method index the signal is connected to: the first past QObject's.
+    static int slot() { return QObject::staticMetaObject.methodCount(); }
+    QObject *target() const { return m_target; }
+
+    int qt_metacall(QMetaObject::Call call, int id, void **args) override
+    {
+        id = QObject::qt_metacall(call, id, args);
+        if (id < 0 || call != QMetaObject::InvokeMetaMethod)
+            return id;
+        if (id == 0)
+            invoke(args);
+        return id - 1;
+    }
+
+private:
+    void invoke(void **args)
+    {
+        if (!m_target)
+            return;
+        try {
+            QMetaObject::metacall(m_target, QMetaObject::InvokeMetaMethod, m_method, args);
+        } catch (const std::exception &e) {
+            Application::handleException(QString::fromUtf8(e.what()));
+        } catch (...) {
+            Application::handleException(QStringLiteral("An unknown failure occurred."));
+        }
+    }
+
+    QPointer<QObject> m_target;
+    int m_method;
+};
+
 Component::DefinitionCreation::DefinitionCreation()
 {
     nextFromDefinition = true;
@@ -294,11 +338,8 @@ QString Component::bindEvent(const QByteArray &event, QObject *target, const QBy
         return QStringLiteral("handler %1 returns %2 where %3 is expected")
             .arg(QString::fromLatin1(signature), QString::fromLatin1(method.typeName()), QString::fromLatin1(wanted));
     unbindEvent(event);
-    Binding b;
-    b.target = target;
-    b.handler = handler;
-    b.connection = QMetaObject::connect(m_self, signalIndex, target, methodIndex, Qt::DirectConnection);
-    if (!b.connection)
+    Binding b{handler, std::make_shared<HandlerCall>(target, methodIndex)};
+    if (!QMetaObject::connect(m_self, signalIndex, b.call.get(), HandlerCall::slot(), Qt::DirectConnection))
         return QStringLiteral("handler %1 could not be connected to %2").arg(QString::fromLatin1(signature), QString::fromLatin1(event));
     m_bindings.insert(event, b);
     return {};
@@ -306,23 +347,19 @@ QString Component::bindEvent(const QByteArray &event, QObject *target, const QBy
 
 void Component::unbindEvent(const QByteArray &event)
 {
-    auto it = m_bindings.find(event);
-    if (it == m_bindings.end())
-        return;
-    QObject::disconnect(it->connection);
-    m_bindings.erase(it);
+    // The connection goes with the receiving object.
+    m_bindings.remove(event);
 }
 
 bool Component::hasHandler(const QByteArray &event) const
 {
-    auto it = m_bindings.constFind(event);
-    return it != m_bindings.constEnd() && it->target;
+    return handlerTarget(event);
 }
 
 QObject *Component::handlerTarget(const QByteArray &event) const
 {
     auto it = m_bindings.constFind(event);
-    return it == m_bindings.constEnd() ? nullptr : it->target.data();
+    return it == m_bindings.constEnd() ? nullptr : it->call->target();
 }
 
 QByteArray Component::handlerName(const QByteArray &event) const
@@ -335,14 +372,10 @@ QList<QByteArray> Component::boundEvents() const
 {
     QList<QByteArray> names;
     for (auto it = m_bindings.constBegin(); it != m_bindings.constEnd(); ++it) {
-        if (it->target)
+        if (it->call->target())
             names << it.key();
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
-void Component::handlerFailed(const char *what)
-{
-    Application::handleException(what ? QString::fromUtf8(what) : QStringLiteral("An unknown failure occurred."));
-}

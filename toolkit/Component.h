@@ -8,10 +8,11 @@
 // event to a handler method of its form once, at load, by method index.
 //
 // Events are the signals of a class whose names begin with "On" and a capital
-// letter (OnClick, OnPageChange). A class raises them through fire(), the one
-// place where a handler is called: nothing runs while the component is loaded
-// or destroyed, and a failure the handler leaves uncaught becomes the
-// application's error message instead of leaving the event loop.
+// letter (OnClick, OnPageChange). A class raises them through fire(): nothing
+// runs while the component is loaded or destroyed. The binding calls the
+// handler inside a guard of its own, so a failure the handler leaves uncaught
+// becomes the application's error message before it could leave the handler,
+// and nothing throws through the signal.
 
 #include <QByteArray>
 #include <QHash>
@@ -21,7 +22,7 @@
 #include <QPointer>
 #include <QString>
 
-#include <exception>
+#include <memory>
 #include <vector>
 
 #include "toolkit/Persistent.h"
@@ -98,7 +99,8 @@ public:
     static QList<QByteArray> declaredEvents(const QMetaObject *mo);
     // Connects the event to the method `handler` of `target`, whose parameter
     // types and return type must be the event's. Returns an empty string on
-    // success, or a message saying what did not match.
+    // success, or a message saying what did not match. A handler that fails
+    // returns the type's default value (false, null) to the event.
     QString bindEvent(const QByteArray &event, QObject *target, const QByteArray &handler);
     void unbindEvent(const QByteArray &event);
     bool hasHandler(const QByteArray &event) const;
@@ -115,13 +117,7 @@ public:
     {
         if (!handlersEnabled())
             return false;
-        try {
-            emitEvent();
-        } catch (const std::exception &e) {
-            handlerFailed(e.what());
-        } catch (...) {
-            handlerFailed(nullptr);
-        }
+        emitEvent();
         return true;
     }
 
@@ -132,13 +128,12 @@ protected:
     void destroyOwned();
 
 private:
+    class HandlerCall;
     struct Binding {
-        QPointer<QObject> target;
         QByteArray handler;
-        QMetaObject::Connection connection;
+        std::shared_ptr<HandlerCall> call;
     };
 
-    static void handlerFailed(const char *what);
     void adopt(Component *c);
     void forget(QObject *component);
     void markDestroying();

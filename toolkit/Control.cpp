@@ -2,6 +2,7 @@
 
 #include "toolkit/AlignLayout.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FocusChain.h"
 #include "toolkit/Keys.h"
 #include "toolkit/Screen.h"
 
@@ -15,83 +16,20 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <climits>
+#include <tuple>
 
 namespace {
 
-qint64 nextTabRank()
-{
-    static qint64 counter = qint64(1) << 40;
-    return ++counter;
-}
+// Sent to a control's parent when an aligned child moved, resized, showed or
+// hid; a parent that is no control ignores it.
+const QEvent::Type RealignRequest = QEvent::Type(QEvent::registerEventType());
 
-// Whether Qt's focus chain can place `w`: QWidget::setTabOrder ignores
-// widgets that never take the focus, and those that hand it to a proxy.
-bool chainable(const QWidget *w)
+void requestRealign(QWidget *parent)
 {
-    return w->focusPolicy() != Qt::NoFocus && !w->focusProxy() && !w->isWindow();
-}
-
-// The children of `parent` in tab order: the inner widgets that are no
-// controls (the tabs of a notebook, the buttons of a radio group) in the
-// order they were made, then its windowed controls by their place.
-QList<QWidget *> orderedChildren(const QWidget *parent)
-{
-    QList<QWidget *> list;
-    for (QObject *o : parent->children()) {
-        if (o->isWidgetType() && !Control::from(o) && !static_cast<QWidget *>(o)->isWindow())
-            list << static_cast<QWidget *>(o);
-    }
-    for (Control *c : Control::tabOrderList(parent))
-        list << c->widget();
-    return list;
-}
-
-void collectChain(QWidget *root, bool withRoot, QList<QWidget *> &chain)
-{
-    if (withRoot && chainable(root))
-        chain << root;
-    for (QWidget *w : orderedChildren(root))
-        collectChain(w, true, chain);
-}
-
-// The last widget of `root`'s part of the chain, root included; null when
-// nothing there can take the focus.
-QWidget *lastInChain(QWidget *root)
-{
-    const QList<QWidget *> children = orderedChildren(root);
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        if (QWidget *last = lastInChain(*it))
-            return last;
-    }
-    return chainable(root) ? root : nullptr;
-}
-
-// The widget the chain of `w`'s part follows: the last one of the parts
-// before it in tab order, going outwards. Null when `w`'s part comes first in
-// its window.
-QWidget *predecessorInChain(QWidget *w)
-{
-    for (QWidget *p = w->isWindow() ? nullptr : w->parentWidget(); p; w = p, p = p->isWindow() ? nullptr : p->parentWidget()) {
-        const QList<QWidget *> siblings = orderedChildren(p);
-        const int index = int(siblings.indexOf(w));
-        for (int i = index - 1; i >= 0; --i) {
-            if (QWidget *last = lastInChain(siblings[i]))
-                return last;
-        }
-        if (chainable(p))
-            return p;
-    }
-    return nullptr;
-}
-
-// Links `chain` one after the other, after `anchor` when it is given.
-void linkChain(QWidget *anchor, const QList<QWidget *> &chain)
-{
-    QWidget *previous = anchor;
-    for (QWidget *w : chain) {
-        if (previous)
-            QWidget::setTabOrder(previous, w);
-        previous = w;
+    if (parent) {
+        QEvent request(RealignRequest);
+        QCoreApplication::sendEvent(parent, &request);
     }
 }
 
@@ -100,10 +38,9 @@ void linkChain(QWidget *anchor, const QList<QWidget *> &chain)
 Control::Control(QWidget *self, QObject *owner)
     : Component(self, owner)
     , m_widget(self)
-    , m_tabRank(nextTabRank())
 {
     self->setAttribute(Qt::WA_NoMousePropagation);
-    applyPalette();
+    applyPalette(false);
 }
 
 Control::~Control() = default;
@@ -193,6 +130,10 @@ bool Control::handleEvent(QObject *watched, QEvent *e)
         }
         return false;
     default:
+        if (e->type() == RealignRequest && watched == m_widget) {
+            Realign();
+            return true;
+        }
         return false;
     }
 }
@@ -454,10 +395,8 @@ void Control::SetBounds(int left, int top, int width, int height)
     // aligned children follow now.
     if (wanted.size() != oldSize)
         Realign();
-    if (m_align != Tk::TAlign::alNone) {
-        if (Control *p = from(m_widget->parentWidget()))
-            p->Realign();
-    }
+    if (m_align != Tk::TAlign::alNone)
+        requestRealign(m_widget->parentWidget());
 }
 
 void Control::SetAlign(Tk::TAlign align)
@@ -465,19 +404,26 @@ void Control::SetAlign(Tk::TAlign align)
     if (align == m_align)
         return;
     m_align = align;
-    if (Control *p = from(m_widget->parentWidget()))
-        p->Realign();
+    requestRealign(m_widget->parentWidget());
+}
+
+bool Control::Visible() const
+{
+    return !(m_widget->isHidden() && m_widget->testAttribute(Qt::WA_WState_ExplicitShowHide));
 }
 
 void Control::SetVisible(bool visible)
 {
-    m_visible = visible;
-    if (m_widget->parentWidget() && !managesOwnVisibility())
-        m_widget->setVisible(visible);
-    if (m_align != Tk::TAlign::alNone) {
-        if (Control *p = from(m_widget->parentWidget()))
-            p->Realign();
+    if (!managesOwnVisibility()) {
+        // Shown now, a control not yet placed would become a window of its
+        // own; no longer hidden explicitly, Qt shows it with its parent.
+        if (!visible || m_widget->parentWidget())
+            m_widget->setVisible(visible);
+        else if (m_widget->isHidden())
+            m_widget->setAttribute(Qt::WA_WState_ExplicitShowHide, false);
     }
+    if (m_align != Tk::TAlign::alNone)
+        requestRealign(m_widget->parentWidget());
 }
 
 bool Control::Enabled() const
@@ -490,7 +436,7 @@ void Control::SetEnabled(bool enabled)
     if (Enabled() == enabled)
         return;
     m_widget->setEnabled(enabled);
-    applyPalette();
+    applyPalette(!ParentColor());
 }
 
 QRect Control::clientRect() const
@@ -508,13 +454,15 @@ void Control::Realign()
         if (!o->isWidgetType())
             continue;
         Control *c = from(o);
-        if (!c || c->m_align == Tk::TAlign::alNone || !c->m_visible || static_cast<QWidget *>(o)->isWindow())
+        if (!c || c->m_align == Tk::TAlign::alNone || !c->Visible() || static_cast<QWidget *>(o)->isWindow())
             continue;
         items.push_back({c->m_align, c->BoundsRect()});
         controls.push_back(c);
     }
     if (items.empty())
         return;
+    // The order of the edges and the client area is the forms' own, not a
+    // Qt layout's: AlignLayout keeps it.
     AlignLayout::arrange(clientRect(), items);
     m_aligning = true;
     for (size_t i = 0; i < items.size(); ++i) {
@@ -552,28 +500,38 @@ bool Control::hintShown() const
     return !m_hint.isEmpty() && ShowHint();
 }
 
+QPalette::ColorRole Control::colorRole() const
+{
+    // A list, a memo or a grid shows its Color where its lines are, in its
+    // viewport, not in the frame around it.
+    auto *area = qobject_cast<QAbstractScrollArea *>(m_widget);
+    return area ? area->viewport()->backgroundRole() : m_widget->backgroundRole();
+}
+
 Tk::TColor Control::Color() const
 {
-    if (m_parentColor) {
-        if (Control *p = from(m_widget->parentWidget()))
-            return p->Color();
-    }
-    return m_color;
+    if (!ParentColor())
+        return m_color;
+    const QColor c = m_widget->palette().color(colorRole());
+    return Colors::fromRgb(c.red(), c.green(), c.blue());
+}
+
+bool Control::ParentColor() const
+{
+    return !(m_widget->palette().resolveMask() & (QPalette::ResolveMask(1) << colorRole()));
 }
 
 void Control::SetColor(Tk::TColor color)
 {
     m_color = color;
-    m_parentColor = false;
-    applyPalette();
+    applyPalette(true);
 }
 
 void Control::SetParentColor(bool parentColor)
 {
-    if (parentColor == m_parentColor)
+    if (parentColor == ParentColor())
         return;
-    m_parentColor = parentColor;
-    applyPalette();
+    applyPalette(!parentColor);
 }
 
 TFont *Control::Font() const
@@ -582,63 +540,58 @@ TFont *Control::Font() const
         m_font = new TFont(m_widget);
         auto *self = const_cast<Control *>(this);
         QObject::connect(m_font, &TFont::changed, m_widget, [self] {
-            self->m_parentFont = false;
+            self->m_widget->setFont(self->m_font->toQFont());
             self->applyFont();
-            self->applyPalette();
+            self->applyPalette(!self->ParentColor());
         });
     }
-    if (m_parentFont)
-        refreshParentFont();
+    if (ParentFont()) {
+        const TFont *inherited = nullptr;
+        for (QWidget *w = m_widget->parentWidget(); w && !inherited; w = w->parentWidget()) {
+            if (w->testAttribute(Qt::WA_SetFont)) {
+                if (const Control *c = from(w))
+                    inherited = c->Font();
+            }
+        }
+        if (inherited)
+            m_font->copyQuietly(*inherited);
+        else
+            m_font->copyQuietly(TFont());
+    }
     return m_font;
 }
 
-void Control::refreshParentFont() const
+bool Control::ParentFont() const
 {
-    for (QWidget *w = m_widget->parentWidget(); w; w = w->parentWidget()) {
-        if (Control *p = from(w)) {
-            m_font->copyQuietly(*p->Font());
-            return;
-        }
-    }
-    m_font->copyQuietly(TFont());
+    return !m_widget->testAttribute(Qt::WA_SetFont);
 }
 
 void Control::SetParentFont(bool parentFont)
 {
-    if (parentFont == m_parentFont)
+    if (parentFont == ParentFont())
         return;
-    m_parentFont = parentFont;
+    // A font of its own starts as the one the control showed.
+    m_widget->setFont(parentFont ? QFont() : Font()->toQFont());
     applyFont();
-    applyPalette();
-}
-
-void Control::applyFont()
-{
-    if (m_parentFont || !m_font)
-        m_widget->setFont(QFont());
-    else
-        m_widget->setFont(m_font->toQFont());
+    applyPalette(!ParentColor());
 }
 
 void Control::applyColor(const QColor &)
 {
-    m_widget->setAutoFillBackground(!m_parentColor);
+    m_widget->setAutoFillBackground(!ParentColor());
 }
 
-void Control::applyPalette()
+void Control::applyPalette(bool ownColor)
 {
     // A control read from a definition takes its colours once, when loaded,
-    // rather than once for every property that touches them.
-    if (isLoading())
+    // rather than once for every property that touches them; only whether it
+    // has a colour of its own is kept in the palette at once.
+    if (isLoading() && ownColor == !ParentColor())
         return;
     QPalette pal;
-    // A list, a memo or a grid shows its Color where its lines are, in its
-    // viewport, not in the frame around it.
-    auto *area = qobject_cast<QAbstractScrollArea *>(m_widget);
-    const QPalette::ColorRole background = area ? area->viewport()->backgroundRole() : m_widget->backgroundRole();
-    if (!m_parentColor)
-        pal.setColor(background, Colors::toQColor(m_color));
-    if (!m_parentFont && m_font && m_font->Color() != Tk::TColor::clWindowText) {
+    if (ownColor)
+        pal.setColor(colorRole(), Colors::toQColor(m_color));
+    if (!ParentFont() && m_font && m_font->Color() != Tk::TColor::clWindowText) {
         const QColor text = Colors::toQColor(m_font->Color());
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
             pal.setColor(group, QPalette::WindowText, text);
@@ -663,18 +616,7 @@ void Control::applyPalette()
 
 QList<Control *> Control::tabOrderList(const QWidget *parent)
 {
-    QList<Control *> list;
-    if (!parent)
-        return list;
-    for (QObject *o : parent->children()) {
-        if (!o->isWidgetType())
-            continue;
-        Control *c = from(o);
-        if (c && c->m_windowed && !static_cast<QWidget *>(o)->isWindow())
-            list << c;
-    }
-    std::stable_sort(list.begin(), list.end(), [](const Control *a, const Control *b) { return a->m_tabRank < b->m_tabRank; });
-    return list;
+    return FocusChain::controlsOf(parent);
 }
 
 int Control::TabOrder() const
@@ -686,9 +628,9 @@ bool Control::storesProperty(const char *name) const
 {
     const QByteArray n(name);
     if (n == "Color")
-        return !m_parentColor;
+        return !ParentColor();
     if (n == "Font")
-        return !m_parentFont;
+        return !ParentFont();
     if (n == "TabOrder")
         return m_windowed;
     return true;
@@ -696,84 +638,66 @@ bool Control::storesProperty(const char *name) const
 
 void Control::SetTabOrder(int order)
 {
+    m_storedTabOrder = order;
+    // Positions read from a definition wait until every sibling exists.
     QWidget *parent = m_widget->parentWidget();
-    if (isLoading() || !parent) {
-        // Stored positions are sorted once every sibling exists.
-        m_tabRank = order;
-        return;
-    }
-    QList<Control *> list = tabOrderList(parent);
-    const int index = std::clamp(order, 0, int(list.size()) - 1);
-    if (list.indexOf(this) == index)
-        return;
-    list.removeOne(this);
-    list.insert(index, this);
-    for (int i = 0; i < list.size(); ++i)
-        list[i]->m_tabRank = i;
-    placeInFocusChain();
+    if (!isLoading() && parent && m_windowed)
+        arrangeFocusChain(parent);
 }
 
-void Control::placeInFocusChain()
+void Control::arrangeFocusChain(QWidget *root)
 {
-    if (isLoading() || !m_windowed || m_widget->isWindow())
-        return;
-    // A form that is still being read links its whole chain once it is loaded.
-    if (const Component *window = Component::from(m_widget->window()); window && window->isLoading())
-        return;
-    QList<QWidget *> chain;
-    collectChain(m_widget, true, chain);
-    if (chain.isEmpty())
-        return;
-    if (QWidget *anchor = predecessorInChain(m_widget))
-        linkChain(anchor, chain);
-    else
-        applyFocusChain(m_widget->window());
+    // A position given counts among the places the other controls stand at,
+    // and goes before the one standing there; one read by a definition that
+    // is still being read waits for the end of it.
+    FocusChain::arrange(root, [](QList<Control *> &list) {
+        QList<std::tuple<int, bool, Control *>> keyed;
+        int others = 0;
+        for (Control *c : list) {
+            const bool given = c->m_storedTabOrder && !c->isLoading();
+            keyed.append({given ? *c->m_storedTabOrder : others++, !given, c});
+            if (given)
+                c->m_storedTabOrder.reset();
+        }
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+            return std::pair(std::get<0>(a), std::get<1>(a)) < std::pair(std::get<0>(b), std::get<1>(b));
+        });
+        for (qsizetype i = 0; i < keyed.size(); ++i)
+            list[i] = std::get<2>(keyed[i]);
+    });
 }
 
-void Control::applyFocusChain(QWidget *window)
+bool Control::TabStop() const
 {
-    if (!window)
-        return;
-    QList<QWidget *> chain;
-    collectChain(window, false, chain);
-    linkChain(nullptr, chain);
+    return m_widget->focusPolicy() & Qt::TabFocus;
 }
 
 void Control::SetTabStop(bool tabStop)
 {
-    m_tabStop = tabStop;
-    if (m_focusable)
-        m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    if (tabStop)
+        m_widget->setFocusPolicy(Qt::StrongFocus);
+    else if (m_widget->focusPolicy() != Qt::NoFocus)
+        m_widget->setFocusPolicy(Qt::ClickFocus);
 }
 
 void Control::setFocusable(bool focusable)
 {
-    m_focusable = focusable;
     if (!focusable)
         m_widget->setFocusPolicy(Qt::NoFocus);
-    else
-        m_widget->setFocusPolicy(m_tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    else if (m_widget->focusPolicy() == Qt::NoFocus)
+        m_widget->setFocusPolicy(Qt::ClickFocus);
 }
 
 Control *Control::firstFocusable(const QWidget *root, bool requireTabStop)
 {
     if (!root)
         return nullptr;
-    for (Control *c : tabOrderList(root)) {
-        if (c->CanFocus() && (!requireTabStop || c->m_tabStop))
-            return c;
-        if (!c->widget()->isVisible() || !c->widget()->isEnabled())
+    // The chain runs through what lies inside `root` in tab order.
+    for (QWidget *w = root->nextInFocusChain(); w && w != root; w = w->nextInFocusChain()) {
+        if (!root->isAncestorOf(w))
             continue;
-        if (Control *inner = firstFocusable(c->widget(), requireTabStop))
-            return inner;
-    }
-    // Containers that are not controls (the pages of a notebook) are searched too.
-    for (QObject *o : root->children()) {
-        if (o->isWidgetType() && !from(o) && !static_cast<QWidget *>(o)->isWindow()
-            && static_cast<QWidget *>(o)->isVisible()) {
-            if (Control *inner = firstFocusable(static_cast<QWidget *>(o), requireTabStop))
-                return inner;
-        }
+        if (Control *c = from(w); c && c->CanFocus() && (!requireTabStop || c->TabStop()))
+            return c;
     }
     return nullptr;
 }
@@ -799,19 +723,17 @@ void Control::SetParent(QWidget *parent)
     QWidget *old = m_widget->parentWidget();
     if (old == parent)
         return;
+    const bool visible = Visible();
     m_widget->setParent(parent);
-    if (parent && !managesOwnVisibility())
-        m_widget->setVisible(m_visible);
-    if (!isLoading())
-        m_tabRank = nextTabRank();
+    // Qt leaves a widget moved into a shown parent hidden until it is shown.
+    if (parent && visible && !managesOwnVisibility())
+        m_widget->setVisible(true);
     parentChanged();
     boundsChanged();
-    if (Control *o = from(old))
-        o->Realign();
-    if (Control *p = from(parent))
-        p->Realign();
-    if (parent)
-        placeInFocusChain();
+    requestRealign(old);
+    requestRealign(parent);
+    if (parent && !isLoading())
+        SetTabOrder(INT_MAX);
 }
 
 QWidget *Control::Parent() const
@@ -821,7 +743,7 @@ QWidget *Control::Parent() const
 
 bool Control::CanFocus() const
 {
-    return m_focusable && m_widget->isVisible() && m_widget->isEnabled();
+    return m_widget->focusPolicy() != Qt::NoFocus && m_widget->isVisible() && m_widget->isEnabled();
 }
 
 void Control::SetFocus()
@@ -848,7 +770,7 @@ void Control::Invalidate()
 void Control::loaded()
 {
     Component::loaded();
-    applyPalette();
+    applyPalette(!ParentColor());
     Realign();
 }
 

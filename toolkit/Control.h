@@ -1,10 +1,10 @@
 #pragma once
 
 // What every control of a form shares beside its Qt widget: position and size
-// as Left/Top/Width/Height, alignment inside the parent, its own visible and
-// enabled flags, hint, colour and font with parent inheritance, tab order,
-// pop-up menu, cursor, and the mouse, key and focus events, which the control
-// raises from its own event handling as Qt signals.
+// as Left/Top/Width/Height, alignment inside the parent, hint, pop-up menu,
+// cursor, and the mouse, key and focus events, which the control raises from
+// its own event handling as Qt signals. Visibility, tab order, and whether
+// colour and font come from the parent are the widget's own state in Qt.
 //
 // A control class derives from ControlWidget<QtWidget> and declares the shared
 // published properties and events with TK_CONTROL right after Q_OBJECT.
@@ -14,9 +14,12 @@
 #include "toolkit/TFont.h"
 #include "toolkit/TPopupMenu.h"
 
+#include <QPalette>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
+
+#include <optional>
 
 class QFocusEvent;
 
@@ -102,9 +105,9 @@ public:
     Tk::TAlign Align() const { return m_align; }
     virtual void SetAlign(Tk::TAlign align);
 
-    // The control's own flags; the widget is effectively shown or enabled only
-    // when its parents are too.
-    bool Visible() const { return m_visible; }
+    // Whether the widget is shown once its parents are: Qt's own hidden
+    // state, which a control not yet placed keeps until it has a parent.
+    bool Visible() const;
     virtual void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
@@ -120,21 +123,28 @@ public:
     // Whether the hint appears as a tool tip.
     bool hintShown() const;
 
+    // The control's own colour, or, while ParentColor, the one its palette
+    // takes from the parent. ParentColor is whether the palette leaves the
+    // background to the parent, so Qt's propagation does the inheritance.
     Tk::TColor Color() const;
     void SetColor(Tk::TColor color);
-    bool ParentColor() const { return m_parentColor; }
+    bool ParentColor() const;
     void SetParentColor(bool parentColor);
 
+    // ParentFont is whether the widget has no font of its own (Qt's
+    // WA_SetFont); the stored values are then those of the nearest enclosing
+    // control with a font of its own.
     TFont *Font() const;
-    bool ParentFont() const { return m_parentFont; }
+    bool ParentFont() const;
     void SetParentFont(bool parentFont);
 
-    // The position among the parent's controls in the tab order; setting it
-    // moves the control there (a position past the end means last) and
-    // writes the new order into Qt's focus chain at once.
+    // The position among the parent's windowed controls in Qt's focus chain;
+    // setting it moves the control there (a position past the end means
+    // last). A stored position waits until the form is loaded.
     int TabOrder() const;
     void SetTabOrder(int order);
-    bool TabStop() const { return m_tabStop; }
+    // Whether the Tab key stops at the control: its focus policy.
+    bool TabStop() const;
     void SetTabStop(bool tabStop);
 
     TPopupMenu *PopupMenu() const { return m_popupMenu; }
@@ -146,8 +156,8 @@ public:
     int Tag() const { return m_tag; }
     void SetTag(int tag) { m_tag = tag; }
 
-    // Sets the widget parent, keeping the visible flag, and makes the control
-    // the last of the new parent's tab order.
+    // Sets the widget parent, keeping Visible, and makes the control the last
+    // of the new parent's tab order.
     virtual void SetParent(QWidget *parent);
     QWidget *Parent() const;
     bool CanFocus() const;
@@ -162,15 +172,18 @@ public:
     // Places aligned children again; nothing happens while loading.
     void Realign();
 
-    // Controls of `parent` in tab order (any widget may be the parent).
+    // Windowed controls of `parent` in tab order (any widget may be the parent).
     static QList<Control *> tabOrderList(const QWidget *parent);
-    // The first control inside `root`, depth first in tab order, that can take
-    // the focus; with `requireTabStop` only those with a tab stop count.
+    // The first control inside `root`, in tab order, that can take the focus;
+    // with `requireTabStop` only those with a tab stop count.
     static Control *firstFocusable(const QWidget *root, bool requireTabStop);
-    // Writes the tab order of every container inside `window` into Qt's focus
-    // chain, so that the Tab key follows it. A form does it once, when it has
-    // been loaded; later changes patch the chain where they happen.
-    static void applyFocusChain(QWidget *window);
+    // Puts the tab positions given to the controls inside `root` into Qt's
+    // focus chain, and everything inside them in its place after them. A form
+    // does it once it has been loaded, a move for the parent it happens in.
+    static void arrangeFocusChain(QWidget *root);
+    // Graphic controls (labels, images, shapes, speed buttons) have no window
+    // of their own in the platform's sense: they take no part in the tab order.
+    bool isWindowed() const { return m_windowed; }
 
     void loaded() override;
     bool storesProperty(const char *name) const override;
@@ -200,15 +213,14 @@ protected:
     // Called after the widget parent was set.
     virtual void parentChanged();
     virtual void applyColor(const QColor &color);
-    virtual void applyFont();
-    // Whether the widget can take the keyboard focus at all.
+    // Called once the widget took a new font of its own, or the parent's.
+    virtual void applyFont() {}
+    // Whether the widget can take the keyboard focus at all (a focusable
+    // control starts without a tab stop).
     void setFocusable(bool focusable);
-    // Graphic controls (labels, images, shapes, speed buttons) have no window
-    // of their own in the platform's sense: they take no part in the tab order.
     void setWindowed(bool windowed) { m_windowed = windowed; }
-    bool isWindowed() const { return m_windowed; }
     // A control whose widget is shown and hidden by its container (a page of
-    // a notebook) keeps its visible flag without touching the widget.
+    // a notebook) leaves the widget to it.
     virtual bool managesOwnVisibility() const { return false; }
     // Whether the focus may leave the control for `next` (a masked field with
     // a partly typed value refuses). A refused exit raises no OnExit and no
@@ -254,26 +266,20 @@ private:
     bool contextMenu(QObject *watched, QEvent *e, bool answered);
     void focusArrived();
     void focusLeft(QFocusEvent *e);
-    void placeInFocusChain();
-    void applyPalette();
-    void refreshParentFont() const;
+    QPalette::ColorRole colorRole() const;
+    void applyPalette(bool ownColor);
 
     QWidget *m_widget;
     Tk::TAlign m_align = Tk::TAlign::alNone;
-    bool m_visible = true;
     QString m_hint;
     bool m_showHint = false;
     bool m_parentShowHint = true;
+    // The stored colour, which Qt's palette cannot name (clBtnFace, clWindow).
     Tk::TColor m_color = Tk::TColor::clBtnFace;
-    bool m_parentColor = true;
     mutable TFont *m_font = nullptr;
-    bool m_parentFont = true;
-    // The control's place among its siblings in the tab order. Qt's focus
-    // chain holds only widgets that can take the focus, so containers keep
-    // their place here; the chain is written from it.
-    qint64 m_tabRank;
-    bool m_tabStop = false;
-    bool m_focusable = false;
+    // A tab position given, until the parent's controls are arranged (those of
+    // a definition once every sibling exists).
+    std::optional<int> m_storedTabOrder;
     bool m_windowed = true;
     QPointer<TPopupMenu> m_popupMenu;
     Tk::TCursor m_cursor = Tk::TCursor::crDefault;

@@ -317,7 +317,7 @@ void TForm::loaded()
 {
     Control::loaded();
     applyWindowFlags();
-    Control::applyFocusChain(this);
+    Control::arrangeFocusChain(this);
     AccessibleNames::nameControls(this);
 }
 

@@ -85,15 +85,9 @@ bool TForm1::Assistent1CancelClick(QObject *, int)
 
 TForm *TForm1::createScreen(const QByteArray &className)
 {
-    QObject *o = nullptr;
-    try {
-        o = ClassRegistry::instance().create(className, this);
-    } catch (const DefinitionError &e) {
-        // A screen whose definition cannot be read stays away; the page shows
-        // an empty frame and the tour goes on.
-        Application::reportError(QStringLiteral("This screen cannot be shown.\n%1").arg(e.text()));
-        return nullptr;
-    }
+    // A screen whose definition cannot be read fails its handler, which says
+    // so; the page shows an empty frame and the tour goes on.
+    QObject *o = ClassRegistry::instance().create(className, this);
     auto *screen = qobject_cast<TForm *>(o);
     if (o && !screen)
         Component::free(o);

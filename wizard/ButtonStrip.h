@@ -7,6 +7,8 @@
 // visit, which descriptor goes on which button and at which left edge; the
 // wizard applies it. Pure geometry, no widgets.
 
+#include "wizard/OutOfSight.h"
+
 #include <QList>
 
 #include <array>
@@ -37,7 +39,7 @@ public:
     static constexpr int EdgeSpace = 4;
     static constexpr int ButtonSpace = 4;
     // A hidden button is disabled and moved out of sight to this left edge.
-    static constexpr int HiddenLeft = 20000;
+    static constexpr int HiddenLeft = OutOfSight::Left;
     // The tab counters the passes start from: past the end, so that the
     // buttons end up last in the tab order.
     static constexpr int LeftTabStart = 10000;

@@ -120,10 +120,7 @@ void PageElement::setNewPosition(int page)
             m_control->SetAlign(Tk::TAlign::alNone);
         if (m_control->Visible())
             m_control->SetVisible(false);
-        if (m_control->Enabled())
-            m_control->SetEnabled(false);
-        if (m_control->Left() != HiddenLeft)
-            m_control->SetLeft(HiddenLeft);
+        OutOfSight::park(*m_control);
         return;
     }
     const TApos place = m_showContainer->Get(page);

@@ -10,6 +10,7 @@
 
 #include "toolkit/Enums.h"
 #include "wizard/ElementProtocol.h"
+#include "wizard/OutOfSight.h"
 #include "wizard/TAposList.h"
 #include "wizard/TAssistent.h"
 
@@ -24,7 +25,7 @@ class PageElement
 {
 public:
     // The left edge a hidden element is moved to.
-    static constexpr int HiddenLeft = 20000;
+    static constexpr int HiddenLeft = OutOfSight::Left;
 
     // `canBeParent` is false for controls that cannot hold others (images).
     PageElement(QWidget *widget, Control *control, bool canBeParent);

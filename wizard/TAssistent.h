@@ -4,31 +4,39 @@
 // dialog page (page 0) and wizard pages 1 .. NumPages, navigation with a page
 // history and an optional way list, six self-placed buttons, and the form's
 // caption and size following the page. The pages hold no controls: on every
-// page change the wizard calls SetNewPosition by name on every component of
-// its form, and page elements place, show or hide themselves. In the tabbed
-// style the buttons give way to rows of tabs, one per wizard page, along the
-// top edge; a click on a tab selects its page.
+// page change the wizard calls SetNewPosition on every component of its form
+// that offers it, and page elements place, show or hide themselves. In the
+// tabbed style the buttons give way to rows of tabs, one per wizard page,
+// along the top edge; a click on a tab selects its page.
+//
+// The wizard is the published face and the page change; its parts do the
+// rest: WizardNavigator (where Next, Back and Change go), WizardButtonBar
+// (the buttons and their descriptors), WizardTabBar (the tabbed style's
+// strip) and WizardCaption (the form's caption).
 
 #include "toolkit/ControlWidget.h"
 #include "toolkit/TForm.h"
 #include "wizard/ButtonStrip.h"
+#include "wizard/ElementProtocol.h"
 #include "wizard/TButtonData.h"
 #include "wizard/TIntegerList.h"
 #include "wizard/TPageList.h"
+#include "wizard/WizardButtonBar.h"
+#include "wizard/WizardCaption.h"
 #include "wizard/WizardEnums.h"
+#include "wizard/WizardFormSize.h"
+#include "wizard/WizardNavigator.h"
+#include "wizard/WizardTabBar.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
-#include <optional>
-
 class AccessibleGroup;
 class PageViewport;
 class TBitBtn;
 
-class TAssistent : public ControlWidget<QWidget>
+class TAssistent : public ControlWidget<QWidget>, private WizardNavigator::Host, private WizardTabBar::Source
 {
     Q_OBJECT
     TK_CONTROL
@@ -77,47 +85,67 @@ public:
     explicit TAssistent(QObject *owner);
     ~TAssistent() override;
 
-    int NumPages() const { return m_numPages; }
+    int NumPages() const { return m_nav.numPages(); }
     void SetNumPages(int n);
-    int Page() const { return m_page; }
+    int Page() const { return m_nav.page(); }
     // The page change: the veto event, the caption, the form's size, every
     // element of the form, the buttons, the page-changed event, the focus.
-    void SetPage(int page);
-    int StartPage() const { return m_startPage; }
-    void SetStartPage(int page);
-    bool RememberPage() const { return m_rememberPage; }
-    void SetRememberPage(bool remember) { m_rememberPage = remember; }
-    bool UseHistory() const { return m_useHistory; }
-    void SetUseHistory(bool use) { m_useHistory = use; }
+    void SetPage(int page) { changePage(page); }
+    int StartPage() const { return m_nav.startPage(); }
+    void SetStartPage(int page) { m_nav.setStartPage(page); }
+    bool RememberPage() const { return m_nav.rememberPage(); }
+    void SetRememberPage(bool remember) { m_nav.setRememberPage(remember); }
+    bool UseHistory() const { return m_nav.useHistory(); }
+    void SetUseHistory(bool use) { m_nav.setUseHistory(use); }
     TPageList *WayList() const { return m_wayList; }
-    bool WayListEnabled() const { return m_wayListEnabled; }
+    bool WayListEnabled() const { return m_nav.wayListEnabled(); }
     void SetWayListEnabled(bool enabled);
     QStringList PageNames() const { return m_pageNames; }
     // Writing the names forgets the tabs' painted widths; in the tabbed style
     // the rows are computed again for the new names.
     void SetPageNames(const QStringList &names);
-    bool ShowPageNames() const { return m_showPageNames; }
-    void SetShowPageNames(bool show);
-    QString CaptionWizard() const { return m_captionWizard; }
-    void SetCaptionWizard(const QString &caption);
-    QString CaptionDialog() const { return m_captionDialog; }
+    bool ShowPageNames() const { return m_caption.showPageNames(); }
+    void SetShowPageNames(bool show)
+    {
+        m_caption.setShowPageNames(show);
+        UpdateFormCaption();
+    }
+    QString CaptionWizard() const { return m_caption.wizardPattern(); }
+    void SetCaptionWizard(const QString &caption)
+    {
+        m_caption.setWizardPattern(caption);
+        UpdateFormCaption();
+    }
+    QString CaptionDialog() const { return m_caption.dialogCaption(); }
     void SetCaptionDialog(const QString &caption);
-    bool SetFormCaption() const { return m_setFormCaption; }
-    void SetSetFormCaption(bool set) { m_setFormCaption = set; }
+    bool SetFormCaption() const { return m_caption.enabled(); }
+    void SetSetFormCaption(bool set) { m_caption.setEnabled(set); }
     bool SetFormProperties() const { return m_setFormProperties; }
     void SetSetFormProperties(bool set) { m_setFormProperties = set; }
     Wz::AssistentStyle Style() const { return m_style; }
     void SetStyle(Wz::AssistentStyle style);
     bool Seperator() const { return m_seperator; }
     void SetSeperator(bool seperator);
-    int ButtonWidth() const { return m_buttonWidth; }
-    void SetButtonWidth(int width);
-    int ButtonHeight() const { return m_buttonHeight; }
+    int ButtonWidth() const { return m_buttons.buttonWidth(); }
+    void SetButtonWidth(int width)
+    {
+        m_buttons.setButtonWidth(width);
+        LayoutButtons();
+    }
+    int ButtonHeight() const { return m_buttons.buttonHeight(); }
     void SetButtonHeight(int height);
-    Tk::TButtonStyle ButtonStyle() const { return m_buttonStyle; }
-    void SetButtonStyle(Tk::TButtonStyle style);
-    bool ShowGlyph() const { return m_showGlyph; }
-    void SetShowGlyph(bool show);
+    Tk::TButtonStyle ButtonStyle() const { return m_buttons.buttonStyle(); }
+    void SetButtonStyle(Tk::TButtonStyle style)
+    {
+        m_buttons.setButtonStyle(style);
+        LayoutButtons();
+    }
+    bool ShowGlyph() const { return m_buttons.showGlyph(); }
+    void SetShowGlyph(bool show)
+    {
+        m_buttons.setShowGlyph(show);
+        LayoutButtons();
+    }
     TButtonData *BtnHelp() const { return descriptor(ButtonStrip::BtnHelp); }
     TButtonData *BtnWizardOK() const { return descriptor(ButtonStrip::BtnWizardOK); }
     TButtonData *BtnFinish() const { return descriptor(ButtonStrip::BtnFinish); }
@@ -127,16 +155,16 @@ public:
     TButtonData *BtnCancel() const { return descriptor(ButtonStrip::BtnCancel); }
     TButtonData *BtnNext() const { return descriptor(ButtonStrip::BtnNext); }
     TButtonData *BtnBack() const { return descriptor(ButtonStrip::BtnBack); }
-    TButtonData *descriptor(int which) const { return m_descriptors[size_t(which)]; }
-    TIntegerList *BLWizard() const { return m_blWizard; }
-    TIntegerList *BLDialog() const { return m_blDialog; }
+    TButtonData *descriptor(int which) const { return m_buttons.descriptor(which); }
+    TIntegerList *BLWizard() const { return m_buttons.layoutList(false); }
+    TIntegerList *BLDialog() const { return m_buttons.layoutList(true); }
     int TabSpaceX() const { return m_tabSpaceX; }
     void SetTabSpaceX(int space);
     int TabSpaceY() const { return m_tabSpaceY; }
     void SetTabSpaceY(int space);
 
     // The physical buttons.
-    TBitBtn *button(int which) const { return m_buttons[size_t(which)]; }
+    TBitBtn *button(int which) const { return m_buttons.button(which); }
     TBitBtn *ChangeButton() const { return button(ButtonStrip::ChangeButton); }
     TBitBtn *HelpButton() const { return button(ButtonStrip::HelpButton); }
     TBitBtn *BackButton() const { return button(ButtonStrip::BackButton); }
@@ -145,51 +173,62 @@ public:
     TBitBtn *OKButton() const { return button(ButtonStrip::OKButton); }
 
     // Navigation, as the buttons do it.
-    void Next();
-    void Back();
+    void Next() { m_nav.next(); }
+    void Back() { m_nav.back(); }
     // Switches between the dialog page and the wizard pages.
-    void Change();
-    void Help();
+    void Change() { m_nav.change(); }
+    void Help()
+    {
+        const int page = Page();
+        fire([&] { emit OnHelpClick(this, page); });
+    }
     void Cancel();
-    void OK();
+    void OK() { SetPage(-1); }
     // Records the current page in the history, then writes Page = page.
-    void JumpTo(int page);
+    void JumpTo(int page) { m_nav.jumpTo(page); }
     // The page Next goes to without a way list: the checked jump radio
     // button's target, else Page + 1.
-    int NextTarget();
+    int NextTarget() { return m_nav.nextTarget(); }
     // The page shown at step `step` (the step itself without a way list);
     // -1 for a step the way list does not hold.
-    int PhysicalPage(int step) const;
+    int PhysicalPage(int step) const { return m_nav.physicalPage(step); }
     // Whether `step` is the last step (Next finishes there).
-    bool isLastStep(int step) const;
+    bool isLastStep(int step) const { return m_nav.isLastStep(step); }
 
     bool LastChangeAccepted() const { return m_lastChangeAccepted; }
     const TIntegerList *History() const { return m_history; }
-    int RememberedPage() const { return m_rememberedPage; }
-    int WizardFormWidth() const { return m_wizardFormWidth; }
-    int WizardFormHeight() const { return m_wizardFormHeight; }
-    int DialogFormWidth() const { return m_dialogFormWidth; }
-    int DialogFormHeight() const { return m_dialogFormHeight; }
+    int RememberedPage() const { return m_nav.rememberedPage(); }
+    int WizardFormWidth() const { return m_formSize.wizardWidth(); }
+    int WizardFormHeight() const { return m_formSize.wizardHeight(); }
+    int DialogFormWidth() const { return m_formSize.dialogWidth(); }
+    int DialogFormHeight() const { return m_formSize.dialogHeight(); }
     // The tab rows of the tabbed style (tabs per row, row 0 first); null in
     // the other styles.
-    const TIntegerList *TabRows() const { return m_tabRows; }
+    const TIntegerList *TabRows() const { return m_tabBar ? m_tabBar->rows() : nullptr; }
     // The height of the tab strip above the page area; 0 outside the tabbed
     // style.
-    int TabAreaHeight() const;
+    int TabAreaHeight() const { return tabbed() && m_tabBar ? m_tabBar->areaHeight() : 0; }
     // The height of one tab row: the font's text height plus TabSpaceY.
-    int tabRowHeight() const;
+    int tabRowHeight() const { return fontMetrics().height() + m_tabSpaceY; }
     // The width the tab of physical page `page` had when last painted; 0
     // before its first painting.
-    int tabWidth(int page) const;
+    int tabWidth(int page) const { return m_tabBar ? m_tabBar->tabWidth(page) : 0; }
     TForm *ownerForm() const { return m_ownerForm; }
 
     // Places the buttons for the current page (only once the first page
     // change has run; in the other styles every button is hidden).
     void LayoutButtons();
     // Gives the owner form the size w x h around its present centre.
-    void ResizeOwnerForm(int w, int h);
+    void ResizeOwnerForm(int w, int h)
+    {
+        if (Align() == Tk::TAlign::alClient)
+            WizardFormSize::resize(m_ownerForm, w, h);
+    }
     // The bounds `current` gets for size w x h around its centre.
-    static QRect resizedAroundCentre(const QRect &current, int w, int h);
+    static QRect resizedAroundCentre(const QRect &current, int w, int h)
+    {
+        return WizardFormSize::aroundCentre(current, w, h);
+    }
 
     QRect clientRect() const override;
     // In a window smaller than its pages the wizard keeps their size and
@@ -204,91 +243,58 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // A left click on the tab strip selects the page of the tab under it.
     void mousePressEvent(QMouseEvent *event) override;
-    // The selected tab shows a focus rectangle while the wizard has the focus.
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
     // Moved or resized, by code or by its parent's layout.
     void boundsChanged() override;
 
 private:
-    void changePage(int page);
-    // The shown, enabled button whose mnemonic is the key, if any.
-    TBitBtn *buttonForMnemonic(const QKeyEvent *event) const;
+    // WizardNavigator::Host
+    bool changePage(int page) override;
+    std::optional<int> jumpTarget(int page) override { return ElementProtocol::nextTargetOf(owner(), page); }
+    void askPageChange(int page, int &next) override
+    {
+        fire([&] { emit OnAskPageChange(this, page, next); });
+    }
+    // WizardTabBar::Source
+    const WizardNavigator &steps() const override { return m_nav; }
+    QString pageName(int page) const override
+    {
+        return page >= 0 && page < m_pageNames.size() ? m_pageNames[page] : QString();
+    }
+    QPoint tabSpace() const override { return {m_tabSpaceX, m_tabSpaceY}; }
+
+    bool tabbed() const { return m_style == Wz::AssistentStyle::asTabbed; }
+    // Tabbed style: computes the rows (making the strip on first use) and
+    // lays the page area out again below the strip.
+    void updateTabRows();
+    // In the tabbed style, the rows again and a repaint.
+    void tabsChanged();
+    void UpdateFormCaption() { m_caption.apply(m_ownerForm, Page(), PhysicalPage(Page()), NumPages(), m_pageNames); }
+    void updateBackEnabled() { BtnBack()->SetEnabled(m_nav.backEnabled()); }
     // Tells assistive technology that the page and the page area's name
     // changed.
     void announcePage();
     // Moves the focus into the new page, to `first`.
     void focusPage(Control *first);
-    // Tabbed style: computes the rows (creating the list on first use) and
-    // lays the page area out again below the strip.
-    void updateTabRows();
-    // The text width of each step's page name, step 1 first.
-    QList<int> stepTextWidths() const;
-    void paintTabbed(QPainter &p);
-    void paintTab(QPainter &p, int page, int x, int y, int pad, bool selected);
-    void UpdateFormCaption();
-    QString wantedCaption();
-    void layoutPage(bool dialogPage);
-    // Places one button and moves it to `tabCounter` in `tabOrder`, the
-    // wizard's children in tab order, which it keeps up to date.
-    void placeButton(int which, int descriptorIndex, int top, int left, int &tabCounter,
-                     QList<Control *> &tabOrder);
-    void hideButton(int which);
-    void descriptorChanged(bool glyph);
-    void readFormSize(const QByteArray &bytes);
-    QByteArray writeFormSize() const;
-    void updateBackEnabled();
-    void reportError(const QString &message);
-    // Runs a navigation step started by the user; a failure becomes a
-    // message instead of leaving the event loop.
-    template<typename F>
-    void guarded(F &&step);
 
-    int m_numPages = 0;
-    int m_page = 0;
-    int m_startPage = 1;
-    bool m_rememberPage = false;
-    bool m_useHistory = true;
     TPageList *m_wayList;
-    bool m_wayListEnabled = false;
+    TIntegerList *m_history;
+    WizardNavigator m_nav;
+    WizardButtonBar m_buttons;
+    WizardCaption m_caption;
+    WizardTabBar *m_tabBar = nullptr;
     QStringList m_pageNames;
-    bool m_showPageNames = false;
-    QString m_captionWizard;
-    QString m_captionDialog;
-    bool m_setFormCaption = true;
     bool m_setFormProperties = true;
     Wz::AssistentStyle m_style = Wz::AssistentStyle::asWizard;
     bool m_seperator = true;
-    int m_buttonWidth = 90;
-    int m_buttonHeight = 25;
-    Tk::TButtonStyle m_buttonStyle = Tk::TButtonStyle::bsAutoDetect;
-    bool m_showGlyph = true;
-    std::array<TButtonData *, ButtonStrip::DescriptorCount> m_descriptors{};
-    TIntegerList *m_blWizard;
-    TIntegerList *m_blDialog;
     int m_tabSpaceX = 16;
     int m_tabSpaceY = 8;
-    TIntegerList *m_tabRows = nullptr;
-    // Painted tab widths by physical page, beside the page names.
-    QList<int> m_tabWidths;
-
-    TIntegerList *m_history;
-    int m_rememberedPage = 1;
     bool m_lastChangeAccepted = true;
-    int m_dialogFormWidth = 0;
-    int m_dialogFormHeight = 0;
-    int m_wizardFormWidth = 0;
-    int m_wizardFormHeight = 0;
-    std::array<TBitBtn *, ButtonStrip::ButtonCount> m_buttons{};
-    // The descriptor whose glyph each button shows, -1 for none.
-    std::array<int, ButtonStrip::ButtonCount> m_glyphOf;
+    WizardFormSize m_formSize;
+    // Off until the first page change, and while it updates the descriptors.
     bool m_layoutEnabled = false;
     QPointer<TForm> m_ownerForm;
     PageViewport *m_viewport = nullptr;
+    // The page area that assistive technology sees, named by the page's title.
     AccessibleGroup *m_pageArea = nullptr;
-    // Faults already reported, so that a bad caption format or layout list
-    // is said once and not on every page change.
-    QString m_reportedCaption;
-    std::array<std::optional<QList<int>>, 2> m_reportedLists;
 };
