@@ -7,31 +7,39 @@
 #include <QAccessible>
 #include <QWidget>
 
-AccessibleGroup::AccessibleGroup(QWidget *container)
+AccessibleGroup::AccessibleGroup(QWidget *container, Holds holds)
     : QObject(container)
     , m_container(container)
+    , m_holds(std::move(holds))
 {
-    Q_ASSERT(container && of(container) == this);
-    if (QAccessible::isActive()) {
-        QAccessibleEvent created(this, QAccessible::ObjectCreated);
-        QAccessible::updateAccessibility(&created);
-    }
 }
 
 AccessibleGroup::~AccessibleGroup()
 {
-    // A container being destroyed takes its group with it; nobody asks then.
+    // A container being destroyed takes its groups with it; nobody asks then.
     const Control *c = Control::from(m_container.data());
-    if (QAccessible::isActive() && m_container && !(c && c->isDestroying())) {
+    if (m_told && QAccessible::isActive() && m_container && !(c && c->isDestroying())) {
         QAccessibleEvent destroyed(this, QAccessible::ObjectDestroyed);
         QAccessible::updateAccessibility(&destroyed);
     }
 }
 
-void AccessibleGroup::announce()
+void AccessibleGroup::describe(const QString &name, const QString &description)
 {
-    AccessibleNames::announce(this, QAccessible::NameChanged);
-    AccessibleNames::announce(this, QAccessible::DescriptionChanged);
+    const bool renamed = name != m_name;
+    const bool redescribed = description != m_description;
+    m_name = name;
+    m_description = description;
+    // Assistive technology hears of the group once, named, when it first shows.
+    if (!m_told) {
+        m_told = true;
+        AccessibleNames::announce(this, QAccessible::ObjectCreated);
+        return;
+    }
+    if (renamed)
+        AccessibleNames::announce(this, QAccessible::NameChanged);
+    if (redescribed)
+        AccessibleNames::announce(this, QAccessible::DescriptionChanged);
 }
 
 QList<QObject *> AccessibleGroup::members() const
@@ -41,37 +49,44 @@ QList<QObject *> AccessibleGroup::members() const
         return list;
     QAccessibleInterface *self = QAccessible::queryAccessibleInterface(const_cast<AccessibleGroup *>(this));
     for (QWidget *w : AccessibleControls::shownChildren(m_container)) {
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        QAccessibleInterface *iface = m_holds(w) ? QAccessible::queryAccessibleInterface(w) : nullptr;
         if (iface && iface->parent() == self)
             list << w;
     }
     return list;
 }
 
-AccessibleGroup *AccessibleGroup::of(const QWidget *container)
+AccessibleGroup *AccessibleGroup::holding(const QWidget *w)
 {
-    return container ? container->findChild<AccessibleGroup *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!w || w->isWindow() || !w->parentWidget())
+        return nullptr;
+    for (QObject *o : w->parentWidget()->children()) {
+        auto *group = qobject_cast<AccessibleGroup *>(o);
+        if (group && group->m_holds(w))
+            return group;
+    }
+    return nullptr;
 }
 
 QAccessibleInterface *AccessibleGroup::groupAbove(const QWidget *w)
 {
-    AccessibleGroup *group = w && !w->isWindow() ? of(w->parentWidget()) : nullptr;
+    AccessibleGroup *group = holding(w);
     return group ? QAccessible::queryAccessibleInterface(group) : nullptr;
 }
 
 QList<QObject *> AccessibleGroup::childrenOf(const QWidget *w)
 {
-    QList<QObject *> list;
-    AccessibleGroup *group = of(w);
-    QAccessibleInterface *gi = group ? QAccessible::queryAccessibleInterface(group) : nullptr;
-    // The group stands first, also while empty, so that its place among the
-    // container's children never changes.
-    if (gi)
-        list << group;
+    QList<QObject *> groups;
+    QList<QObject *> rest;
     for (QWidget *c : AccessibleControls::shownChildren(w)) {
-        QAccessibleInterface *iface = gi ? QAccessible::queryAccessibleInterface(c) : nullptr;
-        if (!iface || iface->parent() != gi)
-            list << c;
+        AccessibleGroup *group = holding(c);
+        QAccessibleInterface *iface = group ? QAccessible::queryAccessibleInterface(c) : nullptr;
+        if (iface && iface->parent() == QAccessible::queryAccessibleInterface(group)) {
+            if (!groups.contains(group))
+                groups << group;
+        } else {
+            rest << c;
+        }
     }
-    return list;
+    return groups + rest;
 }

@@ -22,11 +22,10 @@ QWidget *GroupAccessible::container() const
 
 QString GroupAccessible::text(QAccessible::Text t) const
 {
-    QWidget *c = container();
-    if (c && t == QAccessible::Name)
-        return c->accessibleName();
-    if (c && t == QAccessible::Description)
-        return c->accessibleDescription();
+    if (group() && t == QAccessible::Name)
+        return group()->name();
+    if (group() && t == QAccessible::Description)
+        return group()->description();
     return {};
 }
 
@@ -34,7 +33,7 @@ QAccessible::State GroupAccessible::state() const
 {
     QAccessible::State s;
     QWidget *c = container();
-    s.invisible = !c || !c->isVisible();
+    s.invisible = !c || !c->isVisible() || group()->members().isEmpty();
     s.disabled = c && !c->isEnabled();
     return s;
 }

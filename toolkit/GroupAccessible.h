@@ -1,7 +1,8 @@
 #pragma once
 
-// How assistive technology sees an AccessibleGroup: a panel with the name,
-// description, place and state of its container, holding the group's members.
+// How assistive technology sees an AccessibleGroup: a panel with the group's
+// name and description and its container's place, shown while it holds a
+// shown control.
 
 #include <QAccessibleObject>
 

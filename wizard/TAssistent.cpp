@@ -7,6 +7,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/Filer.h"
 #include "toolkit/Keys.h"
+#include "toolkit/QuietText.h"
 #include "toolkit/TBitBtn.h"
 #include "wizard/ElementProtocol.h"
 #include "wizard/PageViewport.h"
@@ -52,7 +53,6 @@ TAssistent::TAssistent(QObject *owner)
     for (int i = 0; i < ButtonStrip::ButtonCount; ++i)
         strip << button(i);
     m_viewport = new PageViewport(this, this, strip);
-    m_pageArea = new AccessibleGroup(this);
 
     connect(ChangeButton(), &TBitBtn::OnClick, this, &TAssistent::Change);
     connect(HelpButton(), &TBitBtn::OnClick, this, &TAssistent::Help);
@@ -201,6 +201,9 @@ bool TAssistent::changePage(int v)
         return false;
     }
 
+    // The texts the page puts into its controls are read when the focus
+    // moves in.
+    const QuietText quiet;
     const int oldPage = Page();
     m_nav.setPage(newPage);
     UpdateFormCaption();
@@ -230,7 +233,7 @@ bool TAssistent::changePage(int v)
         fire([&] { emit OnPageChange(this, page); });
     }
     if (!isLoading())
-        announcePage();
+        announcePage(target);
 
     if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
         Control *first = firstFocusable(this, true);
@@ -242,28 +245,46 @@ bool TAssistent::changePage(int v)
     return m_lastChangeAccepted;
 }
 
-void TAssistent::announcePage()
+void TAssistent::announcePage(int page)
 {
-    m_pageArea->announce();
+    makePageAreas();
+    if (AccessibleGroup *area = m_pageAreas.value(page))
+        area->describe(accessibleName(), accessibleDescription());
     AccessibleNames::announce(this, QAccessible::NameChanged);
     AccessibleNames::announce(this, QAccessible::PageChanged);
 }
 
+void TAssistent::makePageAreas()
+{
+    // Each page's elements stand in a page area of their own, which a screen
+    // reader speaks as the focus moves in. An element shown on several pages
+    // stands in the first wizard page's; the dialog page's area holds the
+    // other controls, which only it shows; the buttons stand beside them all.
+    const auto firstPage = [this](const QWidget *w) {
+        const auto *e = qobject_cast<const ElementProtocol *>(w);
+        if (!e)
+            return m_buttons.isButton(w) ? -1 : 0;
+        for (int page = 1; page <= NumPages(); ++page) {
+            if (e->shownOn(page))
+                return page;
+        }
+        return e->shownOn(0) ? 0 : -1;
+    };
+    for (int page = 0; page <= NumPages(); ++page) {
+        if (!m_pageAreas.contains(page))
+            m_pageAreas.insert(page, new AccessibleGroup(this, [firstPage, page](const QWidget *w) {
+                                   return firstPage(w) == page;
+                               }));
+    }
+}
+
 void TAssistent::focusPage(Control *first)
 {
-    // A screen reader reads these events some time after the page is built,
-    // when the first control has the focus already; text put into that
-    // control meanwhile makes it take the control for the focus before the
-    // focus event comes, and then it hears no move into the page and speaks
-    // no title. The focus is therefore said to be on the wizard, outside the
-    // page area, before it moves in, and said again where Qt says nothing
-    // because the control had the focus before.
-    const bool told = QAccessible::isActive() && window()->isActiveWindow();
-    if (told)
-        AccessibleNames::announce(this, QAccessible::Focus);
+    // Qt says nothing where the control had the focus already; a screen
+    // reader is told of the move into the new page area all the same.
     const QWidget *before = QApplication::focusWidget();
     first->SetFocus();
-    if (QWidget *now = QApplication::focusWidget(); told && now && now == before)
+    if (QWidget *now = QApplication::focusWidget(); now && now == before)
         AccessibleNames::announce(now, QAccessible::Focus);
 }
 
@@ -431,6 +452,7 @@ void TAssistent::loaded()
     Control::loaded();
     // The pages were laid out for the size the definition gives.
     m_viewport->setPageSize(size());
+    makePageAreas();
     if (m_setFormProperties && m_ownerForm) {
         m_ownerForm->SetPosition(Tk::TPosition::poScreenCenter);
         m_ownerForm->SetBorderStyle(Tk::TFormBorderStyle::bsDialog);

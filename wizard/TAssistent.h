@@ -28,6 +28,7 @@
 #include "wizard/WizardNavigator.h"
 #include "wizard/WizardTabBar.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -271,9 +272,11 @@ private:
     void tabsChanged();
     void UpdateFormCaption() { m_caption.apply(m_ownerForm, Page(), PhysicalPage(Page()), NumPages(), m_pageNames); }
     void updateBackEnabled() { BtnBack()->SetEnabled(m_nav.backEnabled()); }
-    // Tells assistive technology that the page and the page area's name
-    // changed.
-    void announcePage();
+    // Names physical page `page`'s area for assistive technology and tells
+    // it that the page changed.
+    void announcePage(int page);
+    // Gives every page an area for assistive technology, where it has none.
+    void makePageAreas();
     // Moves the focus into the new page, to `first`.
     void focusPage(Control *first);
 
@@ -295,6 +298,7 @@ private:
     bool m_layoutEnabled = false;
     QPointer<TForm> m_ownerForm;
     PageViewport *m_viewport = nullptr;
-    // The page area that assistive technology sees, named by the page's title.
-    AccessibleGroup *m_pageArea = nullptr;
+    // Physical page to the area that holds its elements for assistive
+    // technology.
+    QHash<int, AccessibleGroup *> m_pageAreas;
 };

@@ -53,6 +53,11 @@ WizardButtonBar::~WizardButtonBar()
         QObject::disconnect(d, nullptr, m_wizard, nullptr);
 }
 
+bool WizardButtonBar::isButton(const QWidget *w) const
+{
+    return std::find(m_buttons.begin(), m_buttons.end(), w) != m_buttons.end();
+}
+
 void WizardButtonBar::setButtonWidth(int width)
 {
     m_buttonWidth = width;

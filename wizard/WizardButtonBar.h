@@ -34,6 +34,7 @@ public:
     WizardButtonBar &operator=(const WizardButtonBar &) = delete;
 
     TBitBtn *button(int which) const { return m_buttons[size_t(which)]; }
+    bool isButton(const QWidget *w) const;
     TButtonData *descriptor(int which) const { return m_descriptors[size_t(which)]; }
     TIntegerList *layoutList(bool dialogPage) const { return dialogPage ? m_blDialog : m_blWizard; }
 

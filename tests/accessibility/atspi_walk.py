@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 # Walks the running tour as a screen reader does, through AT-SPI from another
 # process: turns every page with the wizard's buttons and checks that the
-# page's title is spoken as the context of the focus, that every control a
-# visitor can reach has a name, that grids have column headers, and that the
-# call script's answers are check boxes. Argument: the tour's process id.
+# focus lands inside a panel named by the page's title (spoken as the context
+# of the focus), that every control a visitor can reach has a name, that
+# grids have column headers, and that the call script's answers are check
+# boxes. Argument: the tour's process id.
 import sys
 import time
 
@@ -54,6 +55,20 @@ def ancestor_names(obj):
         names.append(" ".join(obj.name.split()))
         obj = obj.parent
     return names
+
+
+def page_area(obj, title):
+    """The panel named title that obj stands in (a screen reader speaks the
+    panels it enters), or obj's parent named so where obj is a button of the
+    wizard, on a page that has no control of its own to focus; else None."""
+    parent = obj.parent
+    if parent is not None and parent.getRole() != pyatspi.ROLE_PANEL and " ".join(parent.name.split()) == title:
+        return parent if obj.getRole() == pyatspi.ROLE_PUSH_BUTTON else None
+    while parent is not None and parent.getRole() != pyatspi.ROLE_APPLICATION:
+        if parent.getRole() == pyatspi.ROLE_PANEL and " ".join(parent.name.split()) == title:
+            return parent
+        parent = parent.parent
+    return None
 
 
 def check_page(page, app):
@@ -113,6 +128,7 @@ def main():
     pyatspi.Registry.registerEventListener(lambda e: events.append((e.type, e.source, e.detail1)), "object:state-changed")
     pump(1)
     check_page(0, app)
+    areas = []
     for page in range(1, 16):
         objects = shown(app)
         name = "Start" if page == 1 else "Next"
@@ -126,12 +142,18 @@ def main():
         del events[:]
         button.queryAction().doAction(actions(button).index("Press"))
         focused = lambda: [s for (t, s, d) in events if t == "object:state-changed:focused" and d == 1]
-        pump(5, lambda: focused() and TITLES[page] in ancestor_names(focused()[-1]))
+        pump(5, lambda: focused() and page_area(focused()[-1], TITLES[page]))
+        area = page_area(focused()[-1], TITLES[page]) if focused() else None
         if not focused():
             fail(page, "no control took the focus")
-        elif TITLES[page] not in ancestor_names(focused()[-1]):
-            fail(page, "the focus %r is not inside %r: %s" % (focused()[-1].name, TITLES[page],
-                                                             ancestor_names(focused()[-1])))
+        elif area is None:
+            fail(page, "the focus %r is not inside a panel %r: %s" % (focused()[-1].name, TITLES[page],
+                                                                    ancestor_names(focused()[-1])))
+        elif area.getRole() == pyatspi.ROLE_PANEL and (area in areas or area.getIndexInParent() < 0):
+            # A screen reader speaks only a panel it has not been inside
+            # already, and passes over one its parent does not list.
+            fail(page, "the page's panel is the last page's, or not among its parent's children")
+        areas.append(area)
         check_page(page, app)
         if page == 3:
             check_answers(app)
