@@ -16,8 +16,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravik Demonstration"));
-    // Desktops match the window to the installed entry and its icon by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("ravik-tour"));
+    // Wayland desktops match the window to the installed entry and its icon by
+    // this name; X11 desktops by the entry's StartupWMClass, the program's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.ravik.tour"));
     QIcon icon;
     for (int size : {16, 32, 48, 256})
         icon.addFile(QStringLiteral(":/icons/ravik-tour-%1.png").arg(size), QSize(size, size));

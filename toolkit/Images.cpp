@@ -20,10 +20,10 @@ QHash<QString, QImage> &decodedResources()
 // itself: detecting the format instead would load and ask every image plugin
 // first. A picture whose content does not match its suffix is read again with
 // the format detected.
-class Reader
+class PictureReader
 {
 public:
-    explicit Reader(const QString &name) : m_reader(name)
+    explicit PictureReader(const QString &name) : m_reader(name)
     {
         const qsizetype dot = name.lastIndexOf(u'.');
         const QByteArray suffix = dot < 0 ? QByteArray() : name.mid(dot + 1).toLower().toLatin1();
@@ -76,7 +76,7 @@ QImage Images::load(const QString &name)
         if (it != decoded.constEnd())
             return *it;
     }
-    const QImage image = Reader(name).read();
+    const QImage image = PictureReader(name).read();
     if (image.isNull())
         noImage(name);
     if (resource)
@@ -89,7 +89,7 @@ QSize Images::size(const QString &name)
     auto it = decodedResources().constFind(name);
     if (it != decodedResources().constEnd())
         return it->size();
-    const QSize size = Reader(name).size();
+    const QSize size = PictureReader(name).size();
     if (size.isValid())
         return size;
     // A format that does not tell its size up front is decoded to learn it.

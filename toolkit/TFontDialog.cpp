@@ -9,7 +9,7 @@
 
 namespace {
 
-TFontDialog::Responder &responder()
+TFontDialog::Responder &fontDialogResponder()
 {
     static TFontDialog::Responder r;
     return r;
@@ -26,13 +26,13 @@ TFontDialog::TFontDialog(QObject *owner)
 
 void TFontDialog::setResponder(Responder r)
 {
-    responder() = std::move(r);
+    fontDialogResponder() = std::move(r);
 }
 
 bool TFontDialog::Execute()
 {
-    if (responder())
-        return responder()(*this);
+    if (fontDialogResponder())
+        return fontDialogResponder()(*this);
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
     QWidget *parent = Dialogs::ownerWindow(owner());

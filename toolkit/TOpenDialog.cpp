@@ -10,7 +10,7 @@
 
 namespace {
 
-TOpenDialog::Responder &responder()
+TOpenDialog::Responder &openDialogResponder()
 {
     static TOpenDialog::Responder r;
     return r;
@@ -26,7 +26,7 @@ TOpenDialog::TOpenDialog(QObject *owner)
 
 void TOpenDialog::setResponder(Responder r)
 {
-    responder() = std::move(r);
+    openDialogResponder() = std::move(r);
 }
 
 QStringList TOpenDialog::qtFilters(const QString &filter)
@@ -45,8 +45,8 @@ QStringList TOpenDialog::qtFilters(const QString &filter)
 
 bool TOpenDialog::Execute()
 {
-    if (responder())
-        return responder()(*this);
+    if (openDialogResponder())
+        return openDialogResponder()(*this);
     if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
         return false;
 

@@ -9,7 +9,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-expected=(bin/ravik-tour share/applications/ravik-tour.desktop)
+expected=(bin/ravik-tour share/applications/example.ravik.tour.desktop share/metainfo/example.ravik.tour.metainfo.xml
+          share/man/man1/ravik-tour.1.gz share/doc/ravik-tour/copyright share/doc/ravik-tour/changelog.gz)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/ravik-tour.png")
 done
@@ -17,11 +18,15 @@ actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 if [ "$actual" != "$wanted" ]; then
     diff <(echo "$wanted") <(echo "$actual") >&2 || true
-    fail "the install put other files than the program, its desktop entry and its icons"
+    fail "the install put other files than the program, its desktop entry, metadata, documents and icons"
 fi
 
-desktop=$prefix/share/applications/ravik-tour.desktop
-desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+# The desktop entry and the metadata pass their checkers without a warning,
+# and the metadata finds the entry and the icon it names.
+desktop=$prefix/share/applications/example.ravik.tour.desktop
+report=$(desktop-file-validate "$desktop") || fail "desktop-file-validate rejects the desktop entry: $report"
+if grep -E ': (error|warning):' <<<"$report"; then fail "desktop-file-validate warns of the desktop entry"; fi
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli finds errors or warnings in the installed metadata"
 grep -qx 'Name=Ravik Demonstration' "$desktop" || fail "the desktop entry's name is not \"Ravik Demonstration\""
 grep -qx 'Exec=ravik-tour' "$desktop" || fail "the desktop entry does not start ravik-tour"
 grep -qx 'Icon=ravik-tour' "$desktop" || fail "the desktop entry does not name the icon ravik-tour"

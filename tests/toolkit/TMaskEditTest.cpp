@@ -28,7 +28,7 @@ public slots:
     void CancelBtnClick(QObject *) { ++cancels; }
 };
 
-const char *const kForm = R"(Form1: MaskForm {
+const char *const kMaskForm = R"(Form1: MaskForm {
   Date1: TMaskEdit { Left = 8 Top = 8 EditMask = "!00/00/0000;1;_" OnExit = Date1Exit OnChange = Date1Change }
   Other: TEdit { Left = 8 Top = 40 }
   CancelBtn: TButton { Left = 8 Top = 72 Caption = "Cancel" Cancel = true OnClick = CancelBtnClick }
@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         Dialogs::clearShown();
-        form = TestSupport::loadFormOf<MaskForm>(QString::fromLatin1(kForm));
+        form = TestSupport::loadFormOf<MaskForm>(QString::fromLatin1(kMaskForm));
         date = form->findChild<TMaskEdit *>(QStringLiteral("Date1"));
         other = form->findChild<TEdit *>(QStringLiteral("Other"));
         ASSERT_TRUE(date && other);

@@ -22,7 +22,7 @@ public slots:
     void ButtonClick(QObject *sender) { clicks << sender->objectName(); }
 };
 
-const char *const kForm = R"(Form1: SpeedForm {
+const char *const kSpeedForm = R"(Form1: SpeedForm {
   Edit1: TEdit { Left = 200 Top = 8 }
   Plain: TSpeedButton { Left = 0 Top = 0 OnClick = ButtonClick }
   A: TSpeedButton { Left = 30 Top = 0 GroupIndex = 1 Down = true OnClick = ButtonClick }
@@ -36,7 +36,7 @@ class TSpeedButtonTest : public testing::Test
 protected:
     void SetUp() override
     {
-        form = TestSupport::loadFormOf<SpeedForm>(QString::fromLatin1(kForm));
+        form = TestSupport::loadFormOf<SpeedForm>(QString::fromLatin1(kSpeedForm));
         for (const char *name : {"Plain", "A", "B", "C", "Toggle"})
             buttons[name] = form->findChild<TSpeedButton *>(QString::fromLatin1(name));
         ASSERT_TRUE(TestSupport::showActive(form.get()));

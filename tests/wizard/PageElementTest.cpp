@@ -12,13 +12,13 @@ using WizardTest::load;
 using WizardTest::table;
 using WizardTest::wizardForm;
 
-constexpr int Hidden = PageElement::HiddenLeft;
+constexpr int OffPageLeft = PageElement::HiddenLeft;
 
 void expectHidden(Control *c, const char *where)
 {
     EXPECT_FALSE(c->Visible()) << where;
     EXPECT_FALSE(c->Enabled()) << where;
-    EXPECT_EQ(c->Left(), Hidden) << where;
+    EXPECT_EQ(c->Left(), OffPageLeft) << where;
 }
 
 // Counts the events that writing geometry, visibility, enabled state or
@@ -60,7 +60,7 @@ TEST(PageElement, EveryElementClassPlacesItselfByItsTable)
     for (const char *cls : classes) {
         const QString element = QStringLiteral("E1: %1 { Left = %2 Visible = false %3 }")
                                     .arg(QLatin1String(cls))
-                                    .arg(Hidden)
+                                    .arg(OffPageLeft)
                                     .arg(table(3, {1, 3}, {{}, {11, 22}, {}, {33, 44}}));
         auto form = load(wizardForm(3, 0, {}, element));
         QObject *e = form->findComponent(u"E1");
