@@ -2,6 +2,7 @@
 
 #include "toolkit/Keys.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -57,7 +58,7 @@ void TCheckListBox::SetChecked(int index, bool checked)
     if (index < 0 || index >= count() || checked == Checked(index))
         return;
     item(index)->setData(StateRole, int(checked ? Tk::TCheckBoxState::cbChecked : Tk::TCheckBoxState::cbUnchecked));
-    viewport()->update();
+    stateChanged(index);
 }
 
 Tk::TCheckBoxState TCheckListBox::State(int index) const
@@ -74,7 +75,34 @@ void TCheckListBox::SetState(int index, Tk::TCheckBoxState state)
     if (index < 0 || index >= count() || state == State(index))
         return;
     item(index)->setData(StateRole, int(state));
+    stateChanged(index);
+}
+
+void TCheckListBox::itemsChanged()
+{
+    // To assistive technology every line is a check box, unchecked until set.
+    for (int i = 0; i < count(); ++i) {
+        if (!item(i)->data(Qt::CheckStateRole).isValid())
+            item(i)->setData(Qt::CheckStateRole, Qt::Unchecked);
+    }
+}
+
+void TCheckListBox::stateChanged(int index)
+{
+    static constexpr Qt::CheckState Shown[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    item(index)->setData(Qt::CheckStateRole, Shown[int(State(index))]);
     viewport()->update();
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface *line = list && list->tableInterface() ? list->tableInterface()->cellAt(index, 0) : nullptr;
+    if (!line)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkStateMixed = true;
+    QAccessibleStateChangeEvent event(line, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TCheckListBox::SetOffset(int offset)

@@ -61,11 +61,14 @@ public:
 
 protected:
     void drawItem(QPainter &painter, int index, const QRect &rect, bool selected, bool focused) override;
+    void itemsChanged() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void toggle(int index);
+    // Shows a line's new state to assistive technology.
+    void stateChanged(int index);
     void followFont();
 
     QImage m_checkedGlyph;

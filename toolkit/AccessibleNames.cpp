@@ -2,13 +2,16 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/NotebookPage.h"
+#include "toolkit/TStringGrid.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <limits>
@@ -254,6 +257,7 @@ const GivenName GivenNames[] = {
     {"CustDtlFm", "Salesman", 0, 0, "Salesman"},
     {"CustDtlFm", "PosList", 0, 0, "Position"},
     {"usrdef2fm", "StretchHandle1", 0, 0, "Move and resize handles"},
+    {"UsrAct4Fm", "SpeedButton1", 0, 0, "Calls graph"},
 };
 
 QString givenName(const QWidget *form, const QWidget *control)
@@ -341,6 +345,22 @@ QList<Match> pairLabels(const QList<Item> &items)
     return Pairer(items).run();
 }
 
+QStringList columnHeadings(const QRect &grid, const QList<QPair<int, int>> &columns, const QList<Item> &texts)
+{
+    QStringList headings;
+    for (const auto &[left, width] : columns) {
+        QString heading;
+        for (const Item &t : texts) {
+            const int middle = t.rect.center().x();
+            const bool above = bottomOf(t.rect) <= grid.top() + Slack && grid.top() - bottomOf(t.rect) <= AboveGap;
+            if (above && isText(t.text) && middle >= left && middle < left + width)
+                heading = t.text;
+        }
+        headings << heading;
+    }
+    return headings;
+}
+
 void nameControls(QWidget *form)
 {
     // The form's controls in definition order, with the labels and the fields
@@ -370,11 +390,43 @@ void nameControls(QWidget *form)
             addItem(w, takesFocus(w) ? Item::Field : Item::Other, {});
     }
     const QList<Match> matches = pairLabels(items);
+    const auto nameGrid = [&](int i) {
+        auto *grid = qobject_cast<TStringGrid *>(widgets[i]);
+        if (!grid || grid->FixedRows() > 0)
+            return;
+        QList<Item> texts;
+        for (int j = 0; j < widgets.size(); ++j) {
+            if (j != i && items[j].parent == items[i].parent)
+                texts << Item{Item::Label, items[j].parent, items[j].rect, widgets[j]->property("Caption").toString()};
+        }
+        QList<QPair<int, int>> columns;
+        int x = grid->x() + grid->frameWidth();
+        for (int c = 0; c < grid->ColCount(); ++c) {
+            const int width = grid->ColWidth(c) + grid->GridLineWidth();
+            if (c >= grid->FixedCols())
+                columns.append({x, width});
+            x += width;
+        }
+        QStringList headings = columnHeadings(grid->geometry(), columns, texts);
+        // A grid of one column with nothing above it: its name heads it.
+        if (headings.size() == 1 && headings.first().isEmpty())
+            headings = QStringList{grid->accessibleName()};
+        grid->setColumnHeadings(headings);
+    };
 
     for (int i = 0; i < items.size(); ++i) {
-        if (items[i].kind != Item::Field)
-            continue;
         QWidget *w = widgets[i];
+        // Scroll bars act (a page up or down) and are told apart by direction.
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(w)) {
+            area->verticalScrollBar()->setAccessibleName(QStringLiteral("Vertical"));
+            area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Horizontal"));
+        }
+        if (items[i].kind != Item::Field) {
+            // A button out of the tab order that shows only a picture.
+            if (const QString name = givenName(form, w); !name.isEmpty())
+                setName(w, name);
+            continue;
+        }
         if (hasOwnText(w))
             continue;
         const Match &m = matches[i];
@@ -401,9 +453,11 @@ void nameControls(QWidget *form)
         // fills the form, are the form's own content, as its caption says.
         if (name.isEmpty() && (qobject_cast<QAbstractItemView *>(w) || Control::from(w)->Align() == Tk::TAlign::alClient))
             name = form->windowTitle();
+        if (!name.trimmed().isEmpty())
+            setName(w, name);
+        nameGrid(i);
         if (name.trimmed().isEmpty())
             continue;
-        setName(w, name);
         // The focus goes to widgets inside some controls (the line edit of an
         // editable combo box); assistive technology asks those.
         for (QWidget *inner : w->findChildren<QWidget *>()) {

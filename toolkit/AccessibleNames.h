@@ -46,6 +46,13 @@ struct Match {
 // stacked at one place of which only one is shown at a time.
 QList<Match> pairLabels(const QList<Item> &items);
 
+// The headings of a grid's columns read off the texts that stand just above
+// the grid (a row of labels, or of panels that sort the grid when clicked):
+// each column takes the text whose middle lies across it. `columns` are the
+// columns' left edges and widths, and `grid` and the texts' rectangles are
+// in the grid's parent. A column with no text above it has an empty heading.
+QStringList columnHeadings(const QRect &grid, const QList<QPair<int, int>> &columns, const QList<Item> &texts);
+
 // Gives every control of `form` that can take the focus, and every focusable
 // widget inside such a control (the line edit of a combo box), its name, and
 // makes each label that stands for a field that field's buddy. Controls that

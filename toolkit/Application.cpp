@@ -1,5 +1,6 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/AccessibleControls.h"
 #include "toolkit/ClassicStyle.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Dialogs.h"
@@ -50,6 +51,7 @@ void Application::initialize()
     QApplication::setStyle(new ClassicStyle);
     QApplication::setPalette(Colors::classicPalette());
     FontMap::install();
+    AccessibleControls::install();
 }
 
 namespace {

@@ -7,11 +7,22 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#ifdef Q_OS_UNIX
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#endif
+
 namespace {
 
 struct Hooks {
     QString pdfPath;
     bool noPrinter = false;
+    bool noService = false;
 };
 
 Hooks &hooks()
@@ -33,6 +44,47 @@ QString Printing::noPrinterMessage()
     return QStringLiteral("No printer is set up on this computer, so the screen cannot be printed.");
 }
 
+QString Printing::noDefaultPrinterMessage(bool serviceReachable)
+{
+    if (serviceReachable)
+        return noPrinterMessage();
+    return QStringLiteral("The printing service of this computer does not answer, so the screen cannot be printed. "
+                          "Start the printing service (CUPS) and try again.");
+}
+
+QString Printing::jobRefusedMessage(const QString &printer)
+{
+    return QStringLiteral("The printer \"%1\" did not accept the page, so the screen was not printed.").arg(printer);
+}
+
+bool Printing::printingServiceReachable()
+{
+#ifdef Q_OS_UNIX
+    // The service listens on a local socket, and on the loopback port 631.
+    const auto answers = [](const sockaddr *address, socklen_t size) {
+        const int fd = ::socket(address->sa_family, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool ok = fd >= 0 && ::connect(fd, address, size) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return ok;
+    };
+    for (const char *path : {"/run/cups/cups.sock", "/var/run/cups/cups.sock"}) {
+        sockaddr_un local{};
+        local.sun_family = AF_UNIX;
+        std::strncpy(local.sun_path, path, sizeof local.sun_path - 1);
+        if (answers(reinterpret_cast<const sockaddr *>(&local), sizeof local))
+            return true;
+    }
+    sockaddr_in loopback{};
+    loopback.sin_family = AF_INET;
+    loopback.sin_port = htons(631);
+    loopback.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return answers(reinterpret_cast<const sockaddr *>(&loopback), sizeof loopback);
+#else
+    return true;
+#endif
+}
+
 void Printing::setPdfOutput(const QString &path)
 {
     hooks().pdfPath = path;
@@ -41,6 +93,11 @@ void Printing::setPdfOutput(const QString &path)
 void Printing::simulateNoPrinter(bool none)
 {
     hooks().noPrinter = none;
+}
+
+void Printing::simulateNoService(bool none)
+{
+    hooks().noService = none;
 }
 
 QRect Printing::placeOnPage(const QSize &imageSize, const QRect &page)
@@ -71,17 +128,17 @@ bool Printing::printImage(const QImage &image, const QString &jobName)
     } else {
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (h.noPrinter || info.isNull())
-            return fail(noPrinterMessage());
+            return fail(noDefaultPrinterMessage(h.noPrinter ? !h.noService : printingServiceReachable()));
         printer.setPrinterName(info.printerName());
     }
     QPainter painter;
     if (!painter.begin(&printer))
-        return fail(QStringLiteral("The printer could not be started, so the screen was not printed."));
+        return fail(jobRefusedMessage(printer.printerName()));
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect target = placeOnPage(image.size(), QRect(QPoint(0, 0), page.size()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
     if (!painter.end())
-        return fail(QStringLiteral("The page could not be sent to the printer."));
+        return fail(jobRefusedMessage(printer.printerName()));
     return true;
 }

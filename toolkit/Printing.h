@@ -2,8 +2,9 @@
 
 // Printing the image of a form as it is shown: one page on the default
 // printer, the image scaled to fit the page with its proportions kept. With
-// no printer set up the user is told so in an error box. Tests send the page
-// to a PDF file instead of a printer.
+// no printer set up, with the printing service out of reach, or with the job
+// refused, the user is told which in an error box. Tests send the page to a
+// PDF file instead of a printer.
 
 #include <QImage>
 #include <QRect>
@@ -25,10 +26,19 @@ QRect placeOnPage(const QSize &imageSize, const QRect &page);
 
 // The message shown when no printer is set up.
 QString noPrinterMessage();
+// Why no default printer was found: none is set up, or the printing service
+// that knows them could not be asked.
+QString noDefaultPrinterMessage(bool serviceReachable);
+// The message shown when `printer` did not take the page.
+QString jobRefusedMessage(const QString &printer);
+// Whether the printing service of this computer answers on its local socket.
+bool printingServiceReachable();
 
 // Test hooks: a non-empty path sends every page to that PDF file instead of
-// the default printer; simulateNoPrinter pretends that no printer is set up.
+// the default printer; simulateNoPrinter pretends that no printer is set up
+// (with the service answering unless simulateNoService says otherwise).
 void setPdfOutput(const QString &path);
 void simulateNoPrinter(bool none);
+void simulateNoService(bool none);
 
 } // namespace Printing

@@ -130,8 +130,10 @@ void TForm::SetWindowState(Tk::TWindowState state)
 void TForm::maximize()
 {
     showMaximized();
-    // A display without a window manager leaves the window at its size; the
-    // form then takes the screen's free area itself, as a maximised window.
+    // A display without a window manager leaves the window at its size and
+    // without the input focus; the form then takes the screen's free area
+    // itself, as a maximised window (also when it was larger than the
+    // screen), and the focus, as a new window gets it.
     QTimer::singleShot(250, this, [guard = QPointer<TForm>(this)] {
         if (!guard || !guard->isVisible() || guard->m_windowState != Tk::TWindowState::wsMaximized)
             return;
@@ -140,8 +142,11 @@ void TForm::maximize()
             return;
         const QRect avail = s->availableGeometry();
         const QSize frame = guard->frameGeometry().size();
-        if (frame.width() < avail.width() && frame.height() < avail.height())
+        const bool smaller = frame.width() < avail.width() && frame.height() < avail.height();
+        if (smaller || frame.width() > avail.width() || frame.height() > avail.height()) {
             guard->setGeometry(avail);
+            guard->activateWindow();
+        }
     });
 }
 

@@ -45,6 +45,13 @@ public:
         }
     }
 
+    // A line may carry a check state for assistive technology (a check list
+    // box); it changes by the list's own rules, never by Qt's Space or click.
+    bool editorEvent(QEvent *, QAbstractItemModel *, const QStyleOptionViewItem &, const QModelIndex &) override
+    {
+        return false;
+    }
+
 private:
     TListBox *m_list;
 };

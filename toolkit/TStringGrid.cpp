@@ -49,8 +49,12 @@ public:
         // hidden, must not read it as headings.
         if (role != Qt::DisplayRole)
             return {};
-        if (orientation == Qt::Horizontal)
-            return m_grid->m_fixedRows > 0 ? m_grid->Cell(section + m_grid->m_fixedCols, 0) : QVariant();
+        if (orientation == Qt::Horizontal && m_grid->m_fixedRows > 0)
+            return m_grid->Cell(section + m_grid->m_fixedCols, 0);
+        if (orientation == Qt::Horizontal) {
+            const QString heading = m_grid->m_columnHeadings.value(section);
+            return heading.isEmpty() ? QVariant() : QVariant(heading);
+        }
         return m_grid->m_fixedCols > 0 ? m_grid->Cell(0, section + m_grid->m_fixedRows) : QVariant();
     }
     Qt::ItemFlags flags(const QModelIndex &index) const override
@@ -389,6 +393,13 @@ void TStringGrid::SetBorderStyle(Tk::TBorderStyle style)
 {
     m_borderStyle = style;
     setFrameShape(style == Tk::TBorderStyle::bsSingle ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TStringGrid::setColumnHeadings(const QStringList &headings)
+{
+    m_columnHeadings = headings;
+    if (m_model->columnCount() > 0)
+        emit m_model->headerDataChanged(Qt::Horizontal, 0, m_model->columnCount() - 1);
 }
 
 void TStringGrid::SetGridLineWidth(int width)

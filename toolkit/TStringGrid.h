@@ -88,6 +88,11 @@ public:
     // Moves the focus to the next (or previous) control of the form.
     void moveFocusOn(bool forward);
     QRect CellRect(int col, int row) const;
+    // What assistive technology reads as the headings of the columns that
+    // are not fixed, while the grid has no fixed row of its own: the texts
+    // that stand above those columns on the form.
+    QStringList columnHeadings() const { return m_columnHeadings; }
+    void setColumnHeadings(const QStringList &headings);
 
     void loaded() override;
 
@@ -115,6 +120,7 @@ private:
     const QEvent *m_forwardedKey = nullptr;
     QHash<quint64, QString> m_cells;
     QHash<int, int> m_colWidths;
+    QStringList m_columnHeadings;
     int m_colCount = 5;
     int m_rowCount = 5;
     int m_fixedCols = 1;

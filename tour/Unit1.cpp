@@ -4,6 +4,7 @@
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/TLabel.h"
 #include "toolkit/TListBox.h"
+#include "toolkit/TMemo.h"
 #include "toolkit/TStringGrid.h"
 #include "wizard/TAssistent.h"
 
@@ -32,18 +33,27 @@ TForm1::TForm1(QObject *owner)
     bind(faxlist, "faxlist");
     // The page area takes the title of the page shown, for assistive
     // technology; the wizard announces it after every page change.
-    connect(Assistent1, &TAssistent::OnPageChange, this, [this](QObject *, int) {
-        Assistent1->setAccessibleName(pageTitle(Assistent1->PhysicalPage(Assistent1->Page())));
-    });
-    Assistent1->setAccessibleName(pageTitle(Assistent1->PhysicalPage(Assistent1->Page())));
+    connect(Assistent1, &TAssistent::OnPageChange, this, [this](QObject *, int) { describePage(); });
+    describePage();
     doCreate();
+}
+
+void TForm1::describePage()
+{
+    const int page = Assistent1->PhysicalPage(Assistent1->Page());
+    Assistent1->setAccessibleName(pageTitle(page));
+    // The help text stands beside the title in the page's header.
+    const auto *title = qobject_cast<const QWidget *>(findComponent(QStringLiteral("TitleLabel%1").arg(page)));
+    const QWidget *header = title ? title->parentWidget() : nullptr;
+    const auto *help = header && header->parentWidget() ? header->parentWidget()->findChild<TMemo *>() : nullptr;
+    Assistent1->setAccessibleDescription(help ? help->Text() : QString());
 }
 
 QString TForm1::pageTitle(int page) const
 {
     // A header's title may stand on two lines ("Contact" over "history").
     if (const auto *title = qobject_cast<TLabel *>(findComponent(QStringLiteral("TitleLabel%1").arg(page))))
-        return title->Caption().split(u'\n', Qt::SkipEmptyParts).join(u' ');
+        return title->Caption().simplified();
     const QStringList names = Assistent1->PageNames();
     return page >= 0 && page < names.size() ? names.at(page) : QString();
 }

@@ -48,6 +48,9 @@ public:
     // The title of physical page `page` as the visitor reads it: its
     // header's title, or on the title page its page name.
     QString pageTitle(int page) const;
+    // Names the page area by the current page's title and describes it by
+    // the page's help text, for assistive technology.
+    void describePage();
 
 public slots:
     void FormCreate(QObject *Sender);

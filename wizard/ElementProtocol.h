@@ -18,6 +18,8 @@ public:
     virtual void SetNewPosition(int page) = 0;
     // Sizes the element's per-page table to `count` entries.
     virtual void SetNumApos(int count) = 0;
+    // Whether the element shows on physical page `page`.
+    virtual bool shownOn(int page) const = 0;
     // The page Next goes to from `page` when this element decides it (an
     // enabled, checked jump radio button); nothing otherwise.
     virtual std::optional<int> nextTarget(int page) const;

@@ -93,6 +93,7 @@ public:                                                                         
     void SetAAlign(Tk::TAlign align) { m_element.setAAlign(align); }                                                \
     Q_INVOKABLE void SetNewPosition(int page) override { m_element.setNewPosition(page); }                          \
     Q_INVOKABLE void SetNumApos(int count) override { m_element.setNumApos(count); }                                \
+    bool shownOn(int page) const override { return m_element.isShownOn(page); }                                     \
     TAssistent *wizard() const { return m_element.wizard(); }                                                       \
                                                                                                                     \
 protected:                                                                                                          \

@@ -1,13 +1,16 @@
 #include "wizard/TAssistent.h"
 
+#include "toolkit/AccessibleGroup.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Filer.h"
 #include "toolkit/Keys.h"
+#include "toolkit/QuietText.h"
 #include "toolkit/TBitBtn.h"
 #include "wizard/ElementProtocol.h"
+#include "wizard/PageViewport.h"
 #include "wizard/WizardTabBar.h"
 
 #include <QApplication>
@@ -46,6 +49,10 @@ TAssistent::TAssistent(QObject *owner)
     // takes no focus (a speed button, a heading): the arrow keys then turn
     // the pages only when the visitor meant the wizard.
     setFocusable(false);
+    QList<QWidget *> strip;
+    for (int i = 0; i < ButtonStrip::ButtonCount; ++i)
+        strip << button(i);
+    m_viewport = new PageViewport(this, this, strip);
 
     connect(ChangeButton(), &TBitBtn::OnClick, this, &TAssistent::Change);
     connect(HelpButton(), &TBitBtn::OnClick, this, &TAssistent::Help);
@@ -194,6 +201,9 @@ bool TAssistent::changePage(int v)
         return false;
     }
 
+    // The texts the page puts into its controls are read when the focus
+    // moves in.
+    const QuietText quiet;
     const int oldPage = Page();
     m_nav.setPage(newPage);
     UpdateFormCaption();
@@ -222,19 +232,60 @@ bool TAssistent::changePage(int v)
         const int page = Page();
         fire([&] { emit OnPageChange(this, page); });
     }
-    if (!isLoading()) {
-        AccessibleNames::announce(this, QAccessible::NameChanged);
-        AccessibleNames::announce(this, QAccessible::PageChanged);
-    }
+    if (!isLoading())
+        announcePage(target);
 
     if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
         Control *first = firstFocusable(this, true);
         if (!first)
             first = firstFocusable(this, false);
         if (first)
-            first->SetFocus();
+            focusPage(first);
     }
     return m_lastChangeAccepted;
+}
+
+void TAssistent::announcePage(int page)
+{
+    makePageAreas();
+    if (AccessibleGroup *area = m_pageAreas.value(page))
+        area->describe(accessibleName(), accessibleDescription());
+    AccessibleNames::announce(this, QAccessible::NameChanged);
+    AccessibleNames::announce(this, QAccessible::PageChanged);
+}
+
+void TAssistent::makePageAreas()
+{
+    // Each page's elements stand in a page area of their own, which a screen
+    // reader speaks as the focus moves in. An element shown on several pages
+    // stands in the first wizard page's; the dialog page's area holds the
+    // other controls, which only it shows; the buttons stand beside them all.
+    const auto firstPage = [this](const QWidget *w) {
+        const auto *e = qobject_cast<const ElementProtocol *>(w);
+        if (!e)
+            return m_buttons.isButton(w) ? -1 : 0;
+        for (int page = 1; page <= NumPages(); ++page) {
+            if (e->shownOn(page))
+                return page;
+        }
+        return e->shownOn(0) ? 0 : -1;
+    };
+    for (int page = 0; page <= NumPages(); ++page) {
+        if (!m_pageAreas.contains(page))
+            m_pageAreas.insert(page, new AccessibleGroup(this, [firstPage, page](const QWidget *w) {
+                                   return firstPage(w) == page;
+                               }));
+    }
+}
+
+void TAssistent::focusPage(Control *first)
+{
+    // Qt says nothing where the control had the focus already; a screen
+    // reader is told of the move into the new page area all the same.
+    const QWidget *before = QApplication::focusWidget();
+    first->SetFocus();
+    if (QWidget *now = QApplication::focusWidget(); now && now == before)
+        AccessibleNames::announce(now, QAccessible::Focus);
 }
 
 // ---- Buttons and keys -------------------------------------------------------
@@ -255,7 +306,7 @@ void TAssistent::LayoutButtons()
     if (m_style != Wz::AssistentStyle::asWizard)
         m_buttons.hideAll();
     else if (m_layoutEnabled)
-        m_buttons.layout(Page() == 0, Page() != 0 && isLastStep(Page()));
+        m_buttons.layout(Page() == 0, Page() != 0 && isLastStep(Page()), m_viewport->visibleRect());
 }
 
 bool TAssistent::event(QEvent *e)
@@ -384,9 +435,24 @@ void TAssistent::boundsChanged()
         updateTabRows();
 }
 
+void TAssistent::SetBounds(int left, int top, int width, int height)
+{
+    if (!m_viewport) {
+        ControlWidget<QWidget>::SetBounds(left, top, width, height);
+        return;
+    }
+    const bool scrolls = m_style == Wz::AssistentStyle::asWizard && Align() == Tk::TAlign::alClient;
+    m_viewport->setStripHeight(CancelButton()->Height() + 10);
+    const QRect r = m_viewport->place(QRect(left, top, width, height), scrolls);
+    ControlWidget<QWidget>::SetBounds(r.x(), r.y(), r.width(), r.height());
+}
+
 void TAssistent::loaded()
 {
     Control::loaded();
+    // The pages were laid out for the size the definition gives.
+    m_viewport->setPageSize(size());
+    makePageAreas();
     if (m_setFormProperties && m_ownerForm) {
         m_ownerForm->SetPosition(Tk::TPosition::poScreenCenter);
         m_ownerForm->SetBorderStyle(Tk::TFormBorderStyle::bsDialog);

@@ -28,10 +28,13 @@
 #include "wizard/WizardNavigator.h"
 #include "wizard/WizardTabBar.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
+class AccessibleGroup;
+class PageViewport;
 class TBitBtn;
 
 class TAssistent : public ControlWidget<QWidget>, private WizardNavigator::Host, private WizardTabBar::Source
@@ -229,6 +232,9 @@ public:
     }
 
     QRect clientRect() const override;
+    // In a window smaller than its pages the wizard keeps their size and
+    // scrolls under the window (PageViewport).
+    void SetBounds(int left, int top, int width, int height) override;
     void loaded() override;
     void defineProperties(Filer &filer) override;
 
@@ -266,6 +272,13 @@ private:
     void tabsChanged();
     void UpdateFormCaption() { m_caption.apply(m_ownerForm, Page(), PhysicalPage(Page()), NumPages(), m_pageNames); }
     void updateBackEnabled() { BtnBack()->SetEnabled(m_nav.backEnabled()); }
+    // Names physical page `page`'s area for assistive technology and tells
+    // it that the page changed.
+    void announcePage(int page);
+    // Gives every page an area for assistive technology, where it has none.
+    void makePageAreas();
+    // Moves the focus into the new page, to `first`.
+    void focusPage(Control *first);
 
     TPageList *m_wayList;
     TIntegerList *m_history;
@@ -284,4 +297,8 @@ private:
     // Off until the first page change, and while it updates the descriptors.
     bool m_layoutEnabled = false;
     QPointer<TForm> m_ownerForm;
+    PageViewport *m_viewport = nullptr;
+    // Physical page to the area that holds its elements for assistive
+    // technology.
+    QHash<int, AccessibleGroup *> m_pageAreas;
 };

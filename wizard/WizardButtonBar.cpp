@@ -53,6 +53,11 @@ WizardButtonBar::~WizardButtonBar()
         QObject::disconnect(d, nullptr, m_wizard, nullptr);
 }
 
+bool WizardButtonBar::isButton(const QWidget *w) const
+{
+    return std::find(m_buttons.begin(), m_buttons.end(), w) != m_buttons.end();
+}
+
 void WizardButtonBar::setButtonWidth(int width)
 {
     m_buttonWidth = width;
@@ -93,7 +98,7 @@ TBitBtn *WizardButtonBar::buttonForMnemonic(const QKeyEvent *event) const
     return nullptr;
 }
 
-void WizardButtonBar::layout(bool dialogPage, bool lastStep)
+void WizardButtonBar::layout(bool dialogPage, bool lastStep, const QRect &area)
 {
     if (dialogPage) {
         OutOfSight::park(*button(ButtonStrip::NextButton));
@@ -105,7 +110,7 @@ void WizardButtonBar::layout(bool dialogPage, bool lastStep)
     in.lastStep = lastStep;
     for (int i = 0; i < ButtonStrip::DescriptorCount; ++i)
         in.shown[size_t(i)] = descriptor(i)->Show();
-    in.width = m_wizard->width();
+    in.width = area.width();
     in.buttonWidth = m_buttonWidth;
     const auto plan = ButtonStrip::plan(in);
     if (!plan) {
@@ -114,7 +119,7 @@ void WizardButtonBar::layout(bool dialogPage, bool lastStep)
     }
     m_reportedLists[dialogPage ? 1 : 0].reset();
 
-    const int top = m_wizard->height() - button(ButtonStrip::ChangeButton)->Height() - 3;
+    const int top = area.bottom() + 1 - button(ButtonStrip::ChangeButton)->Height() - 3;
     // The moves are worked out on the list first: every move rewrites the
     // focus chain of all the pages, and the passes below end in the order
     // they started from whenever the plan is the same.
@@ -123,13 +128,13 @@ void WizardButtonBar::layout(bool dialogPage, bool lastStep)
     int tab = ButtonStrip::LeftTabStart;
     for (const ButtonStrip::Slot &slot : plan->left) {
         if (slot.button >= 0)
-            place(slot.button, slot.descriptor, top, slot.left, tab, tabs);
+            place(slot.button, slot.descriptor, top, area.x() + slot.left, tab, tabs);
         ++tab;
     }
     tab = ButtonStrip::RightTabStart;
     for (const ButtonStrip::Slot &slot : plan->right) {
         if (slot.button >= 0)
-            place(slot.button, slot.descriptor, top, slot.left, tab, tabs);
+            place(slot.button, slot.descriptor, top, area.x() + slot.left, tab, tabs);
         --tab;
     }
     if (tabs.order != before) {

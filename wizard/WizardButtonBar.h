@@ -11,6 +11,7 @@
 #include "wizard/ButtonStrip.h"
 
 #include <QList>
+#include <QRect>
 
 #include <array>
 #include <functional>
@@ -35,6 +36,7 @@ public:
     WizardButtonBar &operator=(const WizardButtonBar &) = delete;
 
     TBitBtn *button(int which) const { return m_buttons[size_t(which)]; }
+    bool isButton(const QWidget *w) const;
     TButtonData *descriptor(int which) const { return m_descriptors[size_t(which)]; }
     TIntegerList *layoutList(bool dialogPage) const { return dialogPage ? m_blDialog : m_blWizard; }
 
@@ -47,9 +49,10 @@ public:
     bool showGlyph() const { return m_showGlyph; }
     void setShowGlyph(bool show) { m_showGlyph = show; }
 
-    // Places the buttons along the bottom of the wizard for the dialog page
-    // or a wizard page; `lastStep` is whether Next finishes there.
-    void layout(bool dialogPage, bool lastStep);
+    // Places the buttons along the bottom of `area`, the part of the wizard
+    // inside the window, for the dialog page or a wizard page; `lastStep` is
+    // whether Next finishes there.
+    void layout(bool dialogPage, bool lastStep, const QRect &area);
     void hideAll();
     // The shown, enabled button whose mnemonic is the key, if any.
     TBitBtn *buttonForMnemonic(const QKeyEvent *event) const;

@@ -7,6 +7,7 @@
 #include "tests/support/TestSupport.h"
 #include "toolkit/FontMap.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTest>
@@ -200,6 +201,32 @@ TEST_F(CheckListBoxTest, SettersKeepCheckedAndStateInStep)
     // Each line keeps its own state.
     EXPECT_EQ(list->State(0), TCheckBoxState::cbUnchecked);
     EXPECT_EQ(list->State(3), TCheckBoxState::cbUnchecked);
+}
+
+TEST_F(CheckListBoxTest, AssistiveTechnologyReadsEachLineAsACheckBox)
+{
+    list->SetState(1, TCheckBoxState::cbChecked);
+    list->SetState(2, TCheckBoxState::cbGrayed);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(list);
+    ASSERT_TRUE(iface && iface->tableInterface());
+    const struct {
+        bool checked;
+        bool mixed;
+    } lines[] = {{false, false}, {true, false}, {false, true}, {false, false}};
+    for (int i = 0; i < 4; ++i) {
+        const QAccessible::State s = iface->tableInterface()->cellAt(i, 0)->state();
+        EXPECT_TRUE(s.checkable) << i;
+        EXPECT_EQ(bool(s.checked), lines[i].checked) << i;
+        EXPECT_EQ(bool(s.checkStateMixed), lines[i].mixed) << i;
+    }
+    // An empty list asked for a line answers none, without a warning.
+    static QStringList warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { warnings << text; });
+    list->ClearItems();
+    EXPECT_EQ(iface->tableInterface()->cellAt(0, 0), nullptr);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
 }
 
 TEST_F(CheckListBoxTest, StatesStayWithTheirLinesWhenLinesGo)

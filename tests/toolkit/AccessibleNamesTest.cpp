@@ -123,6 +123,9 @@ TEST(AccessibleNames, AGridsFixedRowAndOnlyThatReadsAsItsColumnHeaders)
     auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm {
       Calls: TStringGrid { Left = 8 Top = 8 Width = 229 Height = 120 ColCount = 2 RowCount = 3 FixedCols = 0 FixedRows = 1 }
       Plain: TStringGrid { Left = 8 Top = 140 Width = 229 Height = 120 ColCount = 2 RowCount = 3 FixedCols = 0 FixedRows = 0 }
+      SortAccount: TPanel { Left = 9 Top = 283 Width = 66 Height = 17 Caption = "Account" }
+      NameLabel: TLabel { Left = 80 Top = 284 Caption = "Name" }
+      Sorted: TStringGrid { Left = 8 Top = 300 Width = 229 Height = 120 ColCount = 2 RowCount = 3 FixedCols = 0 FixedRows = 0 }
     })"));
     const struct {
         const char *grid;
@@ -131,6 +134,8 @@ TEST(AccessibleNames, AGridsFixedRowAndOnlyThatReadsAsItsColumnHeaders)
     } rows[] = {
         {"Calls", {QStringLiteral("Month"), QStringLiteral("Calls")}, QStringLiteral("January")},
         {"Plain", {QString(), QString()}, QStringLiteral("Month")},
+        // Texts standing over the columns of a grid without a fixed row.
+        {"Sorted", {QStringLiteral("Account"), QStringLiteral("Name")}, QStringLiteral("Month")},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.grid);

@@ -65,11 +65,26 @@ TEST_F(PrintingTest, FormImageGoesOnOnePage)
 
 TEST_F(PrintingTest, NoPrinterIsAClearMessage)
 {
-    Printing::simulateNoPrinter(true);
+    const struct {
+        const char *name;
+        bool serviceAnswers;
+        QString message;
+    } rows[] = {
+        {"no printer set up", true, Printing::noPrinterMessage()},
+        {"printing service down", false, Printing::noDefaultPrinterMessage(false)},
+    };
     auto form = TestSupport::loadForm(QStringLiteral("Form1: TForm { Width = 100 Height = 100 }"));
-    EXPECT_FALSE(Printing::printImage(form.get()));
-    TestSupport::settle();
-    ASSERT_EQ(Dialogs::shown().size(), 1);
-    EXPECT_EQ(Dialogs::shown().at(0).type, Dialogs::MsgType::mtError);
-    EXPECT_EQ(Dialogs::shown().at(0).text, Printing::noPrinterMessage());
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Dialogs::clearShown();
+        Printing::simulateNoPrinter(true);
+        Printing::simulateNoService(!row.serviceAnswers);
+        EXPECT_FALSE(Printing::printImage(form.get()));
+        TestSupport::settle();
+        ASSERT_EQ(Dialogs::shown().size(), 1);
+        EXPECT_EQ(Dialogs::shown().at(0).type, Dialogs::MsgType::mtError);
+        EXPECT_EQ(Dialogs::shown().at(0).text, row.message);
+    }
+    Printing::simulateNoService(false);
+    EXPECT_NE(Printing::noDefaultPrinterMessage(false), Printing::noPrinterMessage());
 }

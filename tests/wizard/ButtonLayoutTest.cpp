@@ -113,6 +113,32 @@ TEST(ButtonLayout, TourWizardPlacesItsButtonsOnEveryKindOfPage)
               QStringLiteral("ChangeButton HelpButton CancelButton BackButton NextButton OKButton"));
 }
 
+TEST(ButtonLayout, ButtonsStayInAWindowSmallerThanThePages)
+{
+    auto form = load(TourWizard);
+    TAssistent *w = form->wizard();
+    w->SetPage(1);
+    const struct {
+        const char *name;
+        QSize window;
+    } rows[] = {{"lower", {900, 480}}, {"smaller both ways", {640, 360}}, {"stored size", {795, 548}}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        form->SetBounds(0, 0, row.window.width(), row.window.height());
+        // The pages keep the size they were laid out for.
+        EXPECT_GE(w->width(), 795);
+        EXPECT_GE(w->height(), 548);
+        for (const char *name : {"ChangeButton", "CancelButton", "BackButton", "NextButton"}) {
+            auto *b = w->findChild<TBitBtn *>(QLatin1String(name));
+            const QRect r(b->mapTo(form.get(), QPoint(0, 0)), b->size());
+            EXPECT_TRUE(form->rect().contains(r)) << name << " at " << r.x() << ", " << r.y();
+            EXPECT_EQ(b->parentWidget()->childAt(b->geometry().center()), b) << name << " is covered";
+        }
+    }
+    EXPECT_EQ(w->geometry(), QRect(0, 0, 795, 548));
+    EXPECT_EQ(w->NextButton()->Left(), 701);
+}
+
 TEST(ButtonLayout, GlyphsFollowTheDescriptorAndShowGlyph)
 {
     auto form = load(TourWizard);
