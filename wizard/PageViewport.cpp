@@ -81,9 +81,10 @@ PageViewport::PageViewport(QWidget *wizard, Control *control, QList<QWidget *> f
     m_wizard->installEventFilter(this);
 }
 
-QRect PageViewport::place(const QRect &offered, bool scrolls)
+QRect PageViewport::place(const QRect &offered, bool scrolls, int strip)
 {
     m_offered = offered;
+    m_strip = strip;
     const int extent = m_wizard->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_vbar);
     m_layout = layout(offered, scrolls ? m_page : QSize(), m_layout.scroll, extent);
     m_active = m_layout.vbar > 0 || m_layout.hbar > 0;

@@ -36,11 +36,10 @@ public:
 
     // The size the pages were laid out for; an empty size never scrolls.
     void setPageSize(const QSize &size) { m_page = size; }
-    // The height of the strip at the wizard's bottom edge that holds its buttons.
-    void setStripHeight(int height) { m_strip = height; }
     // The bounds the wizard takes when its parent offers `offered`; with
-    // `scrolls` false it takes them as offered.
-    QRect place(const QRect &offered, bool scrolls);
+    // `scrolls` false it takes them as offered. `strip` is the height of the
+    // strip at the wizard's bottom edge that holds its buttons.
+    QRect place(const QRect &offered, bool scrolls, int strip);
     // The part of the wizard inside the window, in the wizard's coordinates.
     QRect visibleRect() const;
 

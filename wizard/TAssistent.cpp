@@ -1,6 +1,5 @@
 #include "wizard/TAssistent.h"
 
-#include "toolkit/AccessibleGroup.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
 #include "toolkit/Colors.h"
@@ -42,6 +41,8 @@ TAssistent::TAssistent(QObject *owner)
     , m_nav(*this, *m_wayList, *m_history)
     , m_buttons(this, [this] { LayoutButtons(); })
     , m_ownerForm(formOwner(owner))
+    , m_pageAreas(
+          this, [this](const QWidget *w) { return m_buttons.isButton(w); }, [this] { return NumPages(); })
 {
     SetAlign(Tk::TAlign::alClient);
     // The wizard takes the focus only when it is clicked itself, on its tabs
@@ -239,53 +240,16 @@ bool TAssistent::changePage(int v)
         Control *first = firstFocusable(this, true);
         if (!first)
             first = firstFocusable(this, false);
-        if (first)
-            focusPage(first);
+        m_pageAreas.focus(target, first);
     }
     return m_lastChangeAccepted;
 }
 
 void TAssistent::announcePage(int page)
 {
-    makePageAreas();
-    if (AccessibleGroup *area = m_pageAreas.value(page))
-        area->describe(accessibleName(), accessibleDescription());
+    m_pageAreas.describe(page);
     AccessibleNames::announce(this, QAccessible::NameChanged);
     AccessibleNames::announce(this, QAccessible::PageChanged);
-}
-
-void TAssistent::makePageAreas()
-{
-    // Each page's elements stand in a page area of their own, which a screen
-    // reader speaks as the focus moves in. An element shown on several pages
-    // stands in the first wizard page's; the dialog page's area holds the
-    // other controls, which only it shows; the buttons stand beside them all.
-    const auto firstPage = [this](const QWidget *w) {
-        const auto *e = qobject_cast<const ElementProtocol *>(w);
-        if (!e)
-            return m_buttons.isButton(w) ? -1 : 0;
-        for (int page = 1; page <= NumPages(); ++page) {
-            if (e->shownOn(page))
-                return page;
-        }
-        return e->shownOn(0) ? 0 : -1;
-    };
-    for (int page = 0; page <= NumPages(); ++page) {
-        if (!m_pageAreas.contains(page))
-            m_pageAreas.insert(page, new AccessibleGroup(this, [firstPage, page](const QWidget *w) {
-                                   return firstPage(w) == page;
-                               }));
-    }
-}
-
-void TAssistent::focusPage(Control *first)
-{
-    // Qt says nothing where the control had the focus already; a screen
-    // reader is told of the move into the new page area all the same.
-    const QWidget *before = QApplication::focusWidget();
-    first->SetFocus();
-    if (QWidget *now = QApplication::focusWidget(); now && now == before)
-        AccessibleNames::announce(now, QAccessible::Focus);
 }
 
 // ---- Buttons and keys -------------------------------------------------------
@@ -322,7 +286,17 @@ bool TAssistent::event(QEvent *e)
     // The selected tab shows a focus rectangle while the wizard has the focus.
     if ((e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) && tabbed())
         update();
-    return ControlWidget<QWidget>::event(e);
+    const bool done = ControlWidget<QWidget>::event(e);
+    // With the focus on the wizard itself (a page that Tab cannot enter), a
+    // mnemonic comes back unused once the wizard raised its key event.
+    if (e->type() == QEvent::KeyPress && !e->isAccepted()) {
+        if (TBitBtn *b = m_buttons.buttonForMnemonic(static_cast<QKeyEvent *>(e))) {
+            e->accept();
+            b->click();
+            return true;
+        }
+    }
+    return done;
 }
 
 void TAssistent::keyPressEvent(QKeyEvent *event)
@@ -374,15 +348,9 @@ void TAssistent::paintEvent(QPaintEvent *)
         p.drawLine(0, y, w - 1, y);
         p.setPen(Colors::toQColor(Tk::TColor::clBtnHighlight));
         p.drawLine(0, y + 1, w - 1, y + 1);
-    } else if (tabbed()) {
-        // The bevelled frame of the page area; the strip paints itself above.
-        const int area = TabAreaHeight();
-        p.setPen(QPen(Qt::white, 1));
-        p.drawLine(0, area, 0, h - 3);
-        p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
-        p.drawPolyline(QPolygon({{1, h - 2}, {w - 2, h - 2}, {w - 2, area + 1}}));
-        p.setPen(QPen(Qt::black, 1));
-        p.drawPolyline(QPolygon({{0, h - 1}, {w - 1, h - 1}, {w - 1, area + 1}}));
+    } else if (tabbed() && m_tabBar) {
+        // The strip paints itself above the frame.
+        m_tabBar->paintFrame(p, size());
     }
 }
 
@@ -437,13 +405,10 @@ void TAssistent::boundsChanged()
 
 void TAssistent::SetBounds(int left, int top, int width, int height)
 {
-    if (!m_viewport) {
-        ControlWidget<QWidget>::SetBounds(left, top, width, height);
-        return;
-    }
-    const bool scrolls = m_style == Wz::AssistentStyle::asWizard && Align() == Tk::TAlign::alClient;
-    m_viewport->setStripHeight(CancelButton()->Height() + 10);
-    const QRect r = m_viewport->place(QRect(left, top, width, height), scrolls);
+    QRect r(left, top, width, height);
+    if (m_viewport)
+        r = m_viewport->place(r, m_style == Wz::AssistentStyle::asWizard && Align() == Tk::TAlign::alClient,
+                              CancelButton()->Height() + 10);
     ControlWidget<QWidget>::SetBounds(r.x(), r.y(), r.width(), r.height());
 }
 
@@ -452,7 +417,7 @@ void TAssistent::loaded()
     Control::loaded();
     // The pages were laid out for the size the definition gives.
     m_viewport->setPageSize(size());
-    makePageAreas();
+    m_pageAreas.make();
     if (m_setFormProperties && m_ownerForm) {
         m_ownerForm->SetPosition(Tk::TPosition::poScreenCenter);
         m_ownerForm->SetBorderStyle(Tk::TFormBorderStyle::bsDialog);

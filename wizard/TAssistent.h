@@ -12,7 +12,9 @@
 // The wizard is the published face and the page change; its parts do the
 // rest: WizardNavigator (where Next, Back and Change go), WizardButtonBar
 // (the buttons and their descriptors), WizardTabBar (the tabbed style's
-// strip) and WizardCaption (the form's caption).
+// strip), WizardCaption (the form's caption), WizardPageAreas (the pages as
+// assistive technology meets them) and PageViewport (scrolling in a small
+// window).
 
 #include "toolkit/ControlWidget.h"
 #include "toolkit/TForm.h"
@@ -26,14 +28,13 @@
 #include "wizard/WizardEnums.h"
 #include "wizard/WizardFormSize.h"
 #include "wizard/WizardNavigator.h"
+#include "wizard/WizardPageAreas.h"
 #include "wizard/WizardTabBar.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
-class AccessibleGroup;
 class PageViewport;
 class TBitBtn;
 
@@ -275,10 +276,6 @@ private:
     // Names physical page `page`'s area for assistive technology and tells
     // it that the page changed.
     void announcePage(int page);
-    // Gives every page an area for assistive technology, where it has none.
-    void makePageAreas();
-    // Moves the focus into the new page, to `first`.
-    void focusPage(Control *first);
 
     TPageList *m_wayList;
     TIntegerList *m_history;
@@ -298,7 +295,5 @@ private:
     bool m_layoutEnabled = false;
     QPointer<TForm> m_ownerForm;
     PageViewport *m_viewport = nullptr;
-    // Physical page to the area that holds its elements for assistive
-    // technology.
-    QHash<int, AccessibleGroup *> m_pageAreas;
+    WizardPageAreas m_pageAreas;
 };

@@ -161,3 +161,16 @@ void WizardTabBar::paintTab(QPainter &p, int step, int x, int y, int pad, bool s
         m_widths[page] = w;
     }
 }
+
+void WizardTabBar::paintFrame(QPainter &p, QSize size) const
+{
+    const int w = size.width();
+    const int h = size.height();
+    const int area = areaHeight();
+    p.setPen(QPen(Qt::white, 1));
+    p.drawLine(0, area, 0, h - 3);
+    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    p.drawPolyline(QPolygon({{1, h - 2}, {w - 2, h - 2}, {w - 2, area + 1}}));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawPolyline(QPolygon({{0, h - 1}, {w - 1, h - 1}, {w - 1, area + 1}}));
+}

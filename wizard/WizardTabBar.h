@@ -49,6 +49,9 @@ public:
     void forgetWidths(int keep = 0);
     // The step whose tab is under `at`, or -1.
     int stepAt(QPoint at) const;
+    // Paints the bevelled frame of the page area below the strip, on the
+    // wizard of size `size`.
+    void paintFrame(QPainter &p, QSize size) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

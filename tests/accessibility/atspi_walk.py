@@ -58,16 +58,13 @@ def ancestor_names(obj):
 
 
 def page_area(obj, title):
-    """The panel named title that obj stands in (a screen reader speaks the
-    panels it enters), or obj's parent named so where obj is a button of the
-    wizard, on a page that has no control of its own to focus; else None."""
-    parent = obj.parent
-    if parent is not None and parent.getRole() != pyatspi.ROLE_PANEL and " ".join(parent.name.split()) == title:
-        return parent if obj.getRole() == pyatspi.ROLE_PUSH_BUTTON else None
-    while parent is not None and parent.getRole() != pyatspi.ROLE_APPLICATION:
-        if parent.getRole() == pyatspi.ROLE_PANEL and " ".join(parent.name.split()) == title:
-            return parent
-        parent = parent.parent
+    """The panel named title that obj is or stands in (a screen reader speaks
+    the panels it enters, and the page itself where it takes the focus), or
+    None."""
+    while obj is not None and obj.getRole() != pyatspi.ROLE_APPLICATION:
+        if obj.getRole() == pyatspi.ROLE_PANEL and " ".join(obj.name.split()) == title:
+            return obj
+        obj = obj.parent
     return None
 
 
@@ -129,9 +126,10 @@ def main():
     pump(1)
     check_page(0, app)
     areas = []
-    for page in range(1, 16):
+    # Every page from Start and Next, then back to the title page by Restart.
+    for page in list(range(1, 16)) + [0]:
         objects = shown(app)
-        name = "Start" if page == 1 else "Next"
+        name = {1: "Start", 0: "Restart"}.get(page, "Next")
         # The wizard's own button, nearest the window of all so named (a
         # screen may have a "Next" of its own).
         buttons = [o for o in objects if o.getRole() == pyatspi.ROLE_PUSH_BUTTON and o.name == name]
@@ -149,7 +147,7 @@ def main():
         elif area is None:
             fail(page, "the focus %r is not inside a panel %r: %s" % (focused()[-1].name, TITLES[page],
                                                                     ancestor_names(focused()[-1])))
-        elif area.getRole() == pyatspi.ROLE_PANEL and (area in areas or area.getIndexInParent() < 0):
+        elif area in areas or area.getIndexInParent() < 0:
             # A screen reader speaks only a panel it has not been inside
             # already, and passes over one its parent does not list.
             fail(page, "the page's panel is the last page's, or not among its parent's children")

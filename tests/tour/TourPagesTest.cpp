@@ -13,6 +13,7 @@
 #include "wizard/TAForm.h"
 #include "wizard/TAImage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -216,6 +217,12 @@ TEST_F(TourPages, TheFocusIsOnAControlOfEveryPageAfterItIsShown)
         ASSERT_TRUE(focus);
         EXPECT_TRUE(wizard()->isAncestorOf(focus)) << focus->objectName().toStdString();
         EXPECT_TRUE(focus->isVisible());
+        // A page that Tab cannot enter (10, 13) holds the focus in its area.
+        if (focus == wizard()) {
+            QAccessibleInterface *area = QAccessible::queryAccessibleInterface(focus)->focusChild();
+            ASSERT_TRUE(area);
+            EXPECT_EQ(area->text(QAccessible::Name), wizard()->accessibleName());
+        }
     }
 }
 

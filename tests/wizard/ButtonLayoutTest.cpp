@@ -2,7 +2,10 @@
 // buttons stand, the default button and the glyphs.
 
 #include "tests/wizard/WizardTestForm.h"
+#include "toolkit/AccessibleControls.h"
 #include "toolkit/Colors.h"
+
+#include <QAccessible>
 
 #include <gtest/gtest.h>
 
@@ -351,10 +354,12 @@ TEST(ButtonLayout, SeparatorLinesAboveTheStrip)
 
 TEST(ButtonLayout, PageChangeFocusesTheFirstTabStopOfThePage)
 {
+    // Page areas as the toolkit's controls tell assistive technology of them.
+    AccessibleControls::install();
     const QString text = QString(TourWizard).replace(
         QStringLiteral("OnCancelClick = Assistent1CancelClick"),
         QStringLiteral("Pic: TAImage { %1 } Choice: TAJumpRadioBtn { %2 } Box: TABox { %3 Edit1: TEdit { } }")
-            .arg(WizardTest::table(15, {2}), WizardTest::table(15, {3}), WizardTest::table(15, {2})));
+            .arg(WizardTest::table(15, {5}), WizardTest::table(15, {3}), WizardTest::table(15, {2})));
     auto form = load(text);
     TAssistent *w = form->wizard();
     form->Show();
@@ -365,6 +370,16 @@ TEST(ButtonLayout, PageChangeFocusesTheFirstTabStopOfThePage)
     EXPECT_EQ(QApplication::focusWidget(), form->findComponent(u"Choice"));
     w->SetPage(4);
     EXPECT_EQ(QApplication::focusWidget(), w->ChangeButton());
+    // A page that shows only a picture takes the focus itself, for its area.
+    w->SetPage(5);
+    EXPECT_EQ(QApplication::focusWidget(), w);
+    QAccessibleInterface *area = QAccessible::queryAccessibleInterface(w)->focusChild();
+    ASSERT_TRUE(area);
+    EXPECT_EQ(area->text(QAccessible::Name), QStringLiteral("Page 5"));
+    EXPECT_TRUE(area->state().focused);
+    EXPECT_EQ(area->child(0)->object(), form->findComponent(u"Pic"));
+    w->SetPage(2);
+    EXPECT_FALSE(area->state().focused);
 }
 
 TEST(ButtonLayout, WizardMustBeOwnedByAForm)
