@@ -42,6 +42,9 @@ public:
     QRect place(const QRect &offered, bool scrolls, int strip);
     // The part of the wizard inside the window, in the wizard's coordinates.
     QRect visibleRect() const;
+    // Shows the page from its top-left corner: a new page opens so, whatever
+    // the last page was scrolled to (the focus may then move it on).
+    void scrollHome() { scrollTo(QPoint(0, 0)); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

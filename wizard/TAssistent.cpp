@@ -237,6 +237,7 @@ bool TAssistent::changePage(int v)
         announcePage(target);
 
     if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
+        m_viewport->scrollHome();
         Control *first = firstFocusable(this, true);
         if (!first)
             first = firstFocusable(this, false);

@@ -6,6 +6,7 @@
 #include "toolkit/Colors.h"
 
 #include <QAccessible>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +126,14 @@ TEST(ButtonLayout, ButtonsStayInAWindowSmallerThanThePages)
         const char *name;
         QSize window;
     } rows[] = {{"lower", {900, 480}}, {"smaller both ways", {640, 360}}, {"stored size", {795, 548}}};
+    // A page left scrolled down; the next page opens at its top-left corner.
+    form->SetBounds(0, 0, 640, 360);
+    auto *bar = w->findChild<QScrollBar *>();
+    ASSERT_TRUE(bar && bar->orientation() == Qt::Vertical);
+    bar->setValue(bar->maximum());
+    ASSERT_LT(w->y(), 0);
+    w->SetPage(2);
+    EXPECT_EQ(w->pos(), QPoint(0, 0));
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         form->SetBounds(0, 0, row.window.width(), row.window.height());
