@@ -205,6 +205,10 @@ bool TAssistent::changePage(int v)
     // The texts the page puts into its controls are read when the focus
     // moves in.
     const QuietText quiet;
+    // The new page opens at its top-left corner; the focus, moving while the
+    // elements place themselves and after, may scroll it on.
+    if (!isLoading())
+        m_viewport->scrollHome();
     const int oldPage = Page();
     m_nav.setPage(newPage);
     UpdateFormCaption();
@@ -237,7 +241,6 @@ bool TAssistent::changePage(int v)
         announcePage(target);
 
     if (!isLoading() && m_style == Wz::AssistentStyle::asWizard) {
-        m_viewport->scrollHome();
         Control *first = firstFocusable(this, true);
         if (!first)
             first = firstFocusable(this, false);
