@@ -5,7 +5,6 @@
 #include "toolkit/Control.h"
 
 #include <QAccessible>
-#include <QFocusEvent>
 #include <QWidget>
 
 AccessibleGroup::AccessibleGroup(QWidget *container, Holds holds)
@@ -55,62 +54,6 @@ QList<QObject *> AccessibleGroup::members() const
             list << w;
     }
     return list;
-}
-
-void AccessibleGroup::takeFocus()
-{
-    if (!m_container)
-        return;
-    for (QObject *o : m_container->children()) {
-        if (auto *group = qobject_cast<AccessibleGroup *>(o))
-            group->m_focus = group == this;
-    }
-    m_container->installEventFilter(this);
-    if (m_container->hasFocus())
-        tellFocus();
-    else
-        m_container->setFocus(Qt::OtherFocusReason);
-}
-
-bool AccessibleGroup::hasFocus() const
-{
-    return m_focus && m_container && m_container->hasFocus();
-}
-
-AccessibleGroup *AccessibleGroup::focusedIn(const QWidget *container)
-{
-    if (!container || !container->hasFocus())
-        return nullptr;
-    for (QObject *o : container->children()) {
-        auto *group = qobject_cast<AccessibleGroup *>(o);
-        if (group && group->m_focus)
-            return group;
-    }
-    return nullptr;
-}
-
-bool AccessibleGroup::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_container || !m_focus)
-        return false;
-    if (event->type() == QEvent::FocusIn) {
-        // Qt tells assistive technology of the container's focus after its
-        // focus-in event; the group's focus is told after that.
-        QMetaObject::invokeMethod(this, &AccessibleGroup::tellFocus, Qt::QueuedConnection);
-    } else if (event->type() == QEvent::FocusOut) {
-        // The window losing the activation, or a pop-up menu, gives the
-        // focus back to the container later.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            m_focus = false;
-    }
-    return false;
-}
-
-void AccessibleGroup::tellFocus()
-{
-    if (hasFocus())
-        AccessibleNames::announce(this, QAccessible::Focus);
 }
 
 AccessibleGroup *AccessibleGroup::holding(const QWidget *w)

@@ -8,8 +8,7 @@
 // it once learnt of a control, never finds one elsewhere later; the focus
 // moving from one page's control into another's then crosses into another
 // group, whose name the screen reader speaks. Qt owns the group as a child of
-// the container. A group may also take the focus as a whole (a page with
-// nothing else to focus), held for it by the container.
+// the container.
 
 #include <QList>
 #include <QObject>
@@ -40,14 +39,6 @@ public:
     // The container's shown controls that stand inside the group.
     QList<QObject *> members() const;
 
-    // The container takes the keyboard focus on the group's behalf, and
-    // assistive technology meets that focus on the group, until the container
-    // loses it to another widget; the container's other groups give it up.
-    void takeFocus();
-    bool hasFocus() const;
-    // The group that the focus of `container` stands for, or null.
-    static AccessibleGroup *focusedIn(const QWidget *container);
-
     // The group that holds `w`, or null (w's parent is then the usual one).
     static AccessibleGroup *holding(const QWidget *w);
     // The interface of the group that holds `w`, or null.
@@ -56,16 +47,10 @@ public:
     // hold a shown control, then the shown children that no group holds.
     static QList<QObject *> childrenOf(const QWidget *w);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void tellFocus();
-
     QPointer<QWidget> m_container;
     Holds m_holds;
     QString m_name;
     QString m_description;
     bool m_told = false;
-    bool m_focus = false;
 };

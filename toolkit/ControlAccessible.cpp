@@ -85,16 +85,7 @@ QAccessible::State ControlAccessible::state() const
         s.checkable = true;
         s.checked = speed->Down();
     }
-    if (s.focused && AccessibleGroup::focusedIn(widget()))
-        s.focused = false;
     return s;
-}
-
-QAccessibleInterface *ControlAccessible::focusChild() const
-{
-    if (AccessibleGroup *group = AccessibleGroup::focusedIn(widget()))
-        return QAccessible::queryAccessibleInterface(group);
-    return QAccessibleWidget::focusChild();
 }
 
 QAccessibleInterface *ControlAccessible::parent() const

@@ -16,9 +16,6 @@ public:
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
-    // A container whose focus stands for one of its groups (a page that has
-    // nothing else to focus) passes the focus on to the group.
-    QAccessibleInterface *focusChild() const override;
 
     QAccessibleInterface *parent() const override;
     int childCount() const override;

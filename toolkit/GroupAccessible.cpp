@@ -35,7 +35,6 @@ QAccessible::State GroupAccessible::state() const
     QWidget *c = container();
     s.invisible = !c || !c->isVisible() || group()->members().isEmpty();
     s.disabled = c && !c->isEnabled();
-    s.focusable = s.focused = group()->hasFocus();
     return s;
 }
 

@@ -244,7 +244,7 @@ bool TAssistent::changePage(int v)
         Control *first = firstFocusable(this, true);
         if (!first)
             first = firstFocusable(this, false);
-        m_pageAreas.focus(target, first);
+        m_pageAreas.focus(first);
     }
     return m_lastChangeAccepted;
 }
@@ -291,7 +291,7 @@ bool TAssistent::event(QEvent *e)
     if ((e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) && tabbed())
         update();
     const bool done = ControlWidget<QWidget>::event(e);
-    // With the focus on the wizard itself (a page that Tab cannot enter), a
+    // With the focus on the wizard itself (clicked, or in the tabbed style), a
     // mnemonic comes back unused once the wizard raised its key event.
     if (e->type() == QEvent::KeyPress && !e->isAccepted()) {
         if (TBitBtn *b = m_buttons.buttonForMnemonic(static_cast<QKeyEvent *>(e))) {

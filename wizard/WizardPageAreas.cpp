@@ -19,6 +19,7 @@ WizardPageAreas::WizardPageAreas(QWidget *wizard, std::function<bool(const QWidg
 WizardPageAreas::~WizardPageAreas()
 {
     qDeleteAll(m_areas);
+    delete m_strip;
 }
 
 int WizardPageAreas::pageOf(const QWidget *w) const
@@ -44,6 +45,8 @@ void WizardPageAreas::make()
                                return pageOf(w) == page;
                            }));
     }
+    if (!m_strip)
+        m_strip = new AccessibleGroup(m_wizard, [this](const QWidget *w) { return m_isButton(w); });
 }
 
 void WizardPageAreas::describe(int page)
@@ -51,28 +54,11 @@ void WizardPageAreas::describe(int page)
     make();
     if (AccessibleGroup *area = m_areas.value(page))
         area->describe(m_wizard->accessibleName(), m_wizard->accessibleDescription());
+    m_strip->describe(m_wizard->accessibleName(), m_wizard->accessibleDescription());
 }
 
-bool WizardPageAreas::pageHasTabStop() const
+void WizardPageAreas::focus(Control *first)
 {
-    for (QWidget *w = m_wizard->nextInFocusChain(); w && w != m_wizard; w = w->nextInFocusChain()) {
-        const Control *c = Control::from(w);
-        if (c && c->CanFocus() && c->TabStop() && m_wizard->isAncestorOf(w) && !m_isButton(w))
-            return true;
-    }
-    return false;
-}
-
-void WizardPageAreas::focus(int page, Control *first)
-{
-    // A page that Tab cannot enter (pictures and texts) takes the focus
-    // itself: a screen reader then speaks its title and help, where the
-    // focus on a button of the wizard would say only the button's name.
-    AccessibleGroup *area = m_areas.value(page);
-    if (area && !area->members().isEmpty() && !pageHasTabStop()) {
-        area->takeFocus();
-            return;
-    }
     if (!first)
         return;
     // Qt says nothing where the control had the focus already; a screen

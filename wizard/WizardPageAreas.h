@@ -2,7 +2,9 @@
 
 // The wizard's pages as assistive technology meets them: each page's elements
 // stand in an area of their own, named by the page's title and described by
-// its help text, and a page that Tab cannot enter takes the focus as a whole.
+// its help text; the wizard's buttons stand in a strip named so after the page
+// shown, so that the focus moving from a page onto a button (a page that Tab
+// cannot enter) still crosses into a panel named by the new page's title.
 
 #include <QHash>
 
@@ -28,18 +30,16 @@ public:
     // Names and describes physical page `page`'s area as the wizard is named
     // and described now.
     void describe(int page);
-    // Moves the focus into physical page `page`: to `first` or, where Tab
-    // reaches nothing of the page's own, to its area.
-    void focus(int page, Control *first);
+    // Moves the focus to `first`, the page's first control.
+    void focus(Control *first);
 
 private:
     // The first page whose area holds `w`; -1 for none (a button).
     int pageOf(const QWidget *w) const;
-    // Whether Tab reaches a shown control of the page (not a button).
-    bool pageHasTabStop() const;
 
     QWidget *m_wizard;
     std::function<bool(const QWidget *)> m_isButton;
     std::function<int()> m_pageCount;
     QHash<int, AccessibleGroup *> m_areas;
+    AccessibleGroup *m_strip = nullptr;
 };

@@ -57,10 +57,19 @@ def ancestor_names(obj):
     return names
 
 
+def ancestors(obj):
+    found = []
+    obj = obj.parent
+    while obj is not None and obj.getRole() != pyatspi.ROLE_APPLICATION:
+        found.append(obj)
+        obj = obj.parent
+    return found
+
+
 def page_area(obj, title):
-    """The panel named title that obj is or stands in (a screen reader speaks
-    the panels it enters, and the page itself where it takes the focus), or
-    None."""
+    """The panel named title that obj stands in (a screen reader speaks the
+    panels it enters: the page's area, or the wizard's buttons' strip on a page
+    that Tab cannot enter), or None."""
     while obj is not None and obj.getRole() != pyatspi.ROLE_APPLICATION:
         if obj.getRole() == pyatspi.ROLE_PANEL and " ".join(obj.name.split()) == title:
             return obj
@@ -125,7 +134,7 @@ def main():
     pyatspi.Registry.registerEventListener(lambda e: events.append((e.type, e.source, e.detail1)), "object:state-changed")
     pump(1)
     check_page(0, app)
-    areas = []
+    before = []
     # Every page from Start and Next, then back to the title page by Restart.
     for page in list(range(1, 16)) + [0]:
         objects = shown(app)
@@ -147,11 +156,11 @@ def main():
         elif area is None:
             fail(page, "the focus %r is not inside a panel %r: %s" % (focused()[-1].name, TITLES[page],
                                                                     ancestor_names(focused()[-1])))
-        elif area in areas or area.getIndexInParent() < 0:
-            # A screen reader speaks only a panel it has not been inside
-            # already, and passes over one its parent does not list.
-            fail(page, "the page's panel is the last page's, or not among its parent's children")
-        areas.append(area)
+        elif area in before or area.getIndexInParent() < 0:
+            # A screen reader speaks only a panel that the focus was not
+            # inside already, and passes over one its parent does not list.
+            fail(page, "the focus was inside the page's panel already, or the panel is not among its parent's children")
+        before = ancestors(focused()[-1]) if focused() else []
         check_page(page, app)
         if page == 3:
             check_answers(app)
