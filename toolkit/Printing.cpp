@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
+#include <cups/cups.h>
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -55,6 +57,32 @@ QString Printing::noDefaultPrinterMessage(bool serviceReachable)
 QString Printing::jobRefusedMessage(const QString &printer)
 {
     return QStringLiteral("The printer \"%1\" did not accept the page, so the screen was not printed.").arg(printer);
+}
+
+QString Printing::notAcceptingMessage(const QString &printer)
+{
+    return QStringLiteral("The printer \"%1\" does not accept print jobs now, so the screen cannot be printed. "
+                          "Let the printer accept jobs again and try again.")
+        .arg(printer);
+}
+
+bool Printing::printerAcceptsJobs(const QString &printer)
+{
+#ifdef Q_OS_UNIX
+    // Qt hands the page to the service without looking at the answer; a
+    // printer told to refuse jobs would take none, and nothing would say so.
+    const QByteArray name = printer.toLocal8Bit();
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest)
+        return true;
+    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool accepts = !accepting || std::strcmp(accepting, "false") != 0;
+    cupsFreeDests(1, dest);
+    return accepts;
+#else
+    Q_UNUSED(printer);
+    return true;
+#endif
 }
 
 bool Printing::printingServiceReachable()
@@ -129,6 +157,8 @@ bool Printing::printImage(const QImage &image, const QString &jobName)
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (h.noPrinter || info.isNull())
             return fail(noDefaultPrinterMessage(h.noPrinter ? !h.noService : printingServiceReachable()));
+        if (!printerAcceptsJobs(info.printerName()))
+            return fail(notAcceptingMessage(info.printerName()));
         printer.setPrinterName(info.printerName());
     }
     QPainter painter;

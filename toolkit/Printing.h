@@ -31,6 +31,10 @@ QString noPrinterMessage();
 QString noDefaultPrinterMessage(bool serviceReachable);
 // The message shown when `printer` did not take the page.
 QString jobRefusedMessage(const QString &printer);
+QString notAcceptingMessage(const QString &printer);
+// Whether the printing service lets `printer` take jobs now (true where the
+// service does not say).
+bool printerAcceptsJobs(const QString &printer);
 // Whether the printing service of this computer answers on its local socket.
 bool printingServiceReachable();
 
