@@ -67,10 +67,13 @@ int main(int argc, char **argv)
     change(wizard, 0);
 
     std::vector<double> times;
+    std::vector<std::vector<double>> perPage(16);
     long afterTen = 0;
     for (int walk = 1; walk <= walks; ++walk) {
-        for (int page = 1; page <= 15; ++page)
+        for (int page = 1; page <= 15; ++page) {
             times.push_back(change(wizard, page));
+            perPage[size_t(page)].push_back(times.back());
+        }
         if (walk == 10)
             afterTen = residentKb();
     }
@@ -79,6 +82,13 @@ int main(int argc, char **argv)
     std::printf("page change over %d walks of pages 1 to 15 (%zu changes): median %.2f ms, 95th percentile %.2f ms, "
                 "worst %.2f ms\n",
                 walks, times.size(), at(times, 0.5), at(times, 0.95), times.back());
+    if (qEnvironmentVariableIsSet("PAGE_CHANGE_PER_PAGE")) {
+        for (int page = 1; page <= 15; ++page) {
+            std::sort(perPage[size_t(page)].begin(), perPage[size_t(page)].end());
+            std::printf("  to page %2d: median %.2f ms, worst %.2f ms\n", page, at(perPage[size_t(page)], 0.5),
+                        perPage[size_t(page)].back());
+        }
+    }
     std::printf("resident memory: %ld KB after 10 walks, %ld KB after %d (%+ld KB)\n", afterTen, afterAll, walks,
                 afterAll - afterTen);
 
