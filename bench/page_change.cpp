@@ -3,8 +3,8 @@
 // timed from writing the page until the event loop has run and the freed
 // screen is gone; prints the median, the 95th percentile and the worst
 // change, and the process's resident memory after 10 walks and after the
-// last one.
-//     build/bench/page_change [walks]
+// last one; with --per-page, the median and worst change to each page too.
+//     build/bench/page_change [walks] [--per-page]
 
 #include "screens/Screens.h"
 #include "toolkit/Application.h"
@@ -54,7 +54,14 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int walks = argc >= 2 ? std::max(10, atoi(argv[1])) : 100;
+    int walks = 100;
+    bool perPageFigures = false;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--per-page") == 0)
+            perPageFigures = true;
+        else
+            walks = std::max(10, atoi(argv[i]));
+    }
     Application::initialize();
     Screens::registerAll();
     Dialogs::setResponder([](const Dialogs::Request &) { return int(Dialogs::mrOk); });
@@ -67,10 +74,13 @@ int main(int argc, char **argv)
     change(wizard, 0);
 
     std::vector<double> times;
+    std::vector<std::vector<double>> perPage(16);
     long afterTen = 0;
     for (int walk = 1; walk <= walks; ++walk) {
-        for (int page = 1; page <= 15; ++page)
+        for (int page = 1; page <= 15; ++page) {
             times.push_back(change(wizard, page));
+            perPage[size_t(page)].push_back(times.back());
+        }
         if (walk == 10)
             afterTen = residentKb();
     }
@@ -79,6 +89,13 @@ int main(int argc, char **argv)
     std::printf("page change over %d walks of pages 1 to 15 (%zu changes): median %.2f ms, 95th percentile %.2f ms, "
                 "worst %.2f ms\n",
                 walks, times.size(), at(times, 0.5), at(times, 0.95), times.back());
+    if (perPageFigures) {
+        for (int page = 1; page <= 15; ++page) {
+            std::sort(perPage[size_t(page)].begin(), perPage[size_t(page)].end());
+            std::printf("  to page %2d: median %.2f ms, worst %.2f ms\n", page, at(perPage[size_t(page)], 0.5),
+                        perPage[size_t(page)].back());
+        }
+    }
     std::printf("resident memory: %ld KB after 10 walks, %ld KB after %d (%+ld KB)\n", afterTen, afterAll, walks,
                 afterAll - afterTen);
 

@@ -1,8 +1,22 @@
 #include "toolkit/TComboBox.h"
 
+#include <QApplication>
 #include <QCollator>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPointer>
+
+namespace {
+
+QCompleter *idleCompleter()
+{
+    static QPointer<QCompleter> completer;
+    if (!completer)
+        completer = new QCompleter(qApp);
+    return completer;
+}
+
+} // namespace
 
 TComboBox::TComboBox(QObject *owner)
     : ControlWidget<QComboBox>(owner)
@@ -44,7 +58,18 @@ void TComboBox::applyStyle()
     const QString text = currentText();
     ++m_programmatic;
     QPointer<QLineEdit> dropped = editable ? nullptr : lineEdit();
-    setEditable(editable);
+    if (editable) {
+        // The box completes nothing as it is typed into. A text box given to
+        // a combo box without a completer of its own gets a new one over the
+        // box's list, built only to be dropped; the shared idle one stands
+        // in while the text box goes in.
+        auto *edit = new QLineEdit(this);
+        edit->setPalette(palette());
+        edit->setCompleter(idleCompleter());
+        setLineEdit(edit);
+    } else {
+        setEditable(false);
+    }
     // Qt deletes the text box it drops later, and a widget that goes while
     // its focus proxy (this box) has the focus takes the focus with it.
     if (dropped)

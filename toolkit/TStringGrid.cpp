@@ -232,12 +232,14 @@ TStringGrid::TStringGrid(QObject *owner)
     SetTabStop(true);
     setFocusable(true);
     resize(320, 120);
+    // The grid's own headers go in before the model, so that only they are
+    // set up for it (the view's default ones would be set up, then dropped).
+    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new GridHeader(Qt::Vertical, this));
     setModel(m_model);
     setItemDelegate(new GridDelegate(this));
     setWordWrap(false);
     setCornerButtonEnabled(false);
-    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
-    setVerticalHeader(new GridHeader(Qt::Vertical, this));
     horizontalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);

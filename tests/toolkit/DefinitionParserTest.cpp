@@ -34,9 +34,20 @@ TEST(DefinitionParser, ReadsNestedBlocksAndEveryKindOfValue)
         "  }\n"
         "}\n"));
     // The tree the build ships for a definition reads back as the text parses;
-    // bytes cut short are refused.
+    // damaged bytes are refused, never read past their end: cut short at any
+    // length, with a byte too many, or with any one byte set to all ones (a
+    // count or length far beyond what follows).
     const QByteArray bytes = CompiledDefinition::write(parsed);
-    EXPECT_THROW(CompiledDefinition::read(bytes.chopped(1), QStringLiteral("t.form")), DefinitionError);
+    for (qsizetype n = 0; n < bytes.size(); ++n) {
+        EXPECT_THROW(CompiledDefinition::read(bytes.left(n), QStringLiteral("t.form")), DefinitionError) << n;
+        QByteArray flipped = bytes;
+        flipped[n] = char(0xFF);
+        try {
+            CompiledDefinition::read(flipped, QStringLiteral("t.form"));
+        } catch (const DefinitionError &) {
+        }
+    }
+    EXPECT_THROW(CompiledDefinition::read(bytes + '\0', QStringLiteral("t.form")), DefinitionError);
     for (const DefNode &root : {parsed, CompiledDefinition::read(bytes, QStringLiteral("t.form"))}) {
         EXPECT_EQ(root.name, QStringLiteral("Form1"));
         EXPECT_EQ(root.className, QByteArray("TForm1"));

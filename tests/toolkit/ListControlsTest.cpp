@@ -92,6 +92,7 @@ TEST_F(ListControlsTest, ComboBoxUserEditsAndPicksRaiseChange)
     owner->setFocus();
     QTest::keyClicks(owner->lineEdit(), QStringLiteral("Ar"));
     EXPECT_EQ(owner->Text(), QStringLiteral("Ar"));
+    EXPECT_EQ(owner->completer(), nullptr) << "the box completes nothing as it is typed into";
     EXPECT_EQ(form->count(QStringLiteral("Owner:change")), 2);
     EXPECT_EQ(form->count(QStringLiteral("Owner:click")), 0);
     // MaxLength holds for typing.
