@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -66,18 +67,54 @@ QString Printing::notAcceptingMessage(const QString &printer)
         .arg(printer);
 }
 
+#ifdef Q_OS_UNIX
+namespace {
+
+// The printing service's client library, opened the first time a printer is
+// asked about rather than at start: linked in, it and what it pulls in (TLS,
+// Kerberos, service discovery) cost every start of the program several
+// milliseconds and megabytes for a question asked only when printing.
+struct ServiceClient {
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsGetOption) getOption = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+
+    ServiceClient()
+    {
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load())
+            return;
+        getNamedDest = reinterpret_cast<decltype(getNamedDest)>(library.resolve("cupsGetNamedDest"));
+        getOption = reinterpret_cast<decltype(getOption)>(library.resolve("cupsGetOption"));
+        freeDests = reinterpret_cast<decltype(freeDests)>(library.resolve("cupsFreeDests"));
+    }
+    bool usable() const { return getNamedDest && getOption && freeDests; }
+};
+
+const ServiceClient &serviceClient()
+{
+    static const ServiceClient client;
+    return client;
+}
+
+} // namespace
+#endif
+
 bool Printing::printerAcceptsJobs(const QString &printer)
 {
 #ifdef Q_OS_UNIX
     // Qt hands the page to the service without looking at the answer; a
     // printer told to refuse jobs would take none, and nothing would say so.
+    const ServiceClient &cups = serviceClient();
+    if (!cups.usable())
+        return true;
     const QByteArray name = printer.toLocal8Bit();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    cups_dest_t *dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (!dest)
         return true;
-    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char *accepting = cups.getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool accepts = !accepting || std::strcmp(accepting, "false") != 0;
-    cupsFreeDests(1, dest);
+    cups.freeDests(1, dest);
     return accepts;
 #else
     Q_UNUSED(printer);

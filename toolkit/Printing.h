@@ -33,7 +33,7 @@ QString noDefaultPrinterMessage(bool serviceReachable);
 QString jobRefusedMessage(const QString &printer);
 QString notAcceptingMessage(const QString &printer);
 // Whether the printing service lets `printer` take jobs now (true where the
-// service does not say).
+// service does not say, or its client library cannot be opened).
 bool printerAcceptsJobs(const QString &printer);
 // Whether the printing service of this computer answers on its local socket.
 bool printingServiceReachable();
