@@ -206,6 +206,11 @@ public:
     {
     }
 
+    // The fixed cells take the height or width the grid fixes for them; the
+    // view asks only for that, and Qt's own hint would measure every
+    // section's text to answer.
+    QSize sizeHint() const override { return minimumSize(); }
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
     {
