@@ -55,42 +55,39 @@ bool TCheckListBox::Checked(int index) const
 
 void TCheckListBox::SetChecked(int index, bool checked)
 {
-    if (index < 0 || index >= count() || checked == Checked(index))
+    if (index < 0 || index >= Count() || checked == Checked(index))
         return;
-    item(index)->setData(StateRole, int(checked ? Tk::TCheckBoxState::cbChecked : Tk::TCheckBoxState::cbUnchecked));
+    setLineData(index, StateRole, int(checked ? Tk::TCheckBoxState::cbChecked : Tk::TCheckBoxState::cbUnchecked));
     stateChanged(index);
 }
 
 Tk::TCheckBoxState TCheckListBox::State(int index) const
 {
-    const QListWidgetItem *it = item(index);
-    if (!it)
-        return Tk::TCheckBoxState::cbUnchecked;
-    const int value = it->data(StateRole).toInt();
+    const int value = lineData(index, StateRole).toInt();
     return value >= 0 && value <= int(Tk::TCheckBoxState::cbGrayed) ? Tk::TCheckBoxState(value) : Tk::TCheckBoxState::cbUnchecked;
 }
 
 void TCheckListBox::SetState(int index, Tk::TCheckBoxState state)
 {
-    if (index < 0 || index >= count() || state == State(index))
+    if (index < 0 || index >= Count() || state == State(index))
         return;
-    item(index)->setData(StateRole, int(state));
+    setLineData(index, StateRole, int(state));
     stateChanged(index);
 }
 
 void TCheckListBox::itemsChanged()
 {
     // To assistive technology every line is a check box, unchecked until set.
-    for (int i = 0; i < count(); ++i) {
-        if (!item(i)->data(Qt::CheckStateRole).isValid())
-            item(i)->setData(Qt::CheckStateRole, Qt::Unchecked);
+    for (int i = 0; i < Count(); ++i) {
+        if (!lineData(i, Qt::CheckStateRole).isValid())
+            setLineData(i, Qt::CheckStateRole, Qt::Unchecked);
     }
 }
 
 void TCheckListBox::stateChanged(int index)
 {
     static constexpr Qt::CheckState Shown[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
-    item(index)->setData(Qt::CheckStateRole, Shown[int(State(index))]);
+    setLineData(index, Qt::CheckStateRole, Shown[int(State(index))]);
     viewport()->update();
     if (!QAccessible::isActive())
         return;

@@ -1,9 +1,82 @@
 #include "toolkit/TListBox.h"
 
+#include <QAbstractListModel>
 #include <QCollator>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+// The lines of a list box: their texts, and whatever else a line carries
+// under an item role (a check list's states).
+class ListBoxLines : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_lines.size());
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!valid(index))
+            return {};
+        const Line &line = m_lines.at(index.row());
+        return role == Qt::DisplayRole || role == Qt::EditRole ? QVariant(line.text) : line.roles.value(role);
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (!valid(index))
+            return false;
+        Line &line = m_lines[index.row()];
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            line.text = value.toString();
+        else
+            line.roles.insert(role, value);
+        emit dataChanged(index, index, {role});
+        return true;
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return valid(index) ? Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::NoItemFlags;
+    }
+
+    QString text(int row) const { return row >= 0 && row < m_lines.size() ? m_lines.at(row).text : QString(); }
+    void reset(const QStringList &texts)
+    {
+        beginResetModel();
+        m_lines.clear();
+        m_lines.reserve(texts.size());
+        for (const QString &t : texts)
+            m_lines.append({t, {}});
+        endResetModel();
+    }
+    void insert(int row, const QString &text)
+    {
+        beginInsertRows(QModelIndex(), row, row);
+        m_lines.insert(row, {text, {}});
+        endInsertRows();
+    }
+    void remove(int row)
+    {
+        beginRemoveRows(QModelIndex(), row, row);
+        m_lines.removeAt(row);
+        endRemoveRows();
+    }
+
+private:
+    struct Line {
+        QString text;
+        QHash<int, QVariant> roles;
+    };
+    bool valid(const QModelIndex &index) const
+    {
+        return index.isValid() && index.model() == this && index.row() < m_lines.size();
+    }
+
+    QList<Line> m_lines;
+};
 
 class ListBoxDelegate : public QStyledItemDelegate
 {
@@ -57,7 +130,8 @@ private:
 };
 
 TListBox::TListBox(QObject *owner)
-    : ControlWidget<QListWidget>(owner)
+    : ControlWidget<QListView>(owner)
+    , m_lines(new ListBoxLines(this))
 {
     SetTabStop(true);
     setFocusable(true);
@@ -68,10 +142,43 @@ TListBox::TListBox(QObject *owner)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     addInputWidget(viewport());
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-        if (m_programmatic == 0 && !isLoading())
-            doClick();
+}
+
+void TListBox::attach() const
+{
+    if (model() == m_lines)
+        return;
+    auto *self = const_cast<TListBox *>(this);
+    self->setModel(m_lines);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, self, [self] {
+        if (self->m_programmatic == 0 && !self->isLoading())
+            self->doClick();
     });
+}
+
+QModelIndex TListBox::lineIndex(int index) const
+{
+    return m_lines->index(index, 0);
+}
+
+int TListBox::Count() const
+{
+    return m_lines->rowCount();
+}
+
+int TListBox::ItemIndex() const
+{
+    return model() == m_lines ? currentIndex().row() : -1;
+}
+
+QVariant TListBox::lineData(int index, int role) const
+{
+    return m_lines->data(lineIndex(index), role);
+}
+
+void TListBox::setLineData(int index, int role, const QVariant &value)
+{
+    m_lines->setData(lineIndex(index), value, role);
 }
 
 int TListBox::defaultItemHeight() const
@@ -82,36 +189,36 @@ int TListBox::defaultItemHeight() const
 QStringList TListBox::Items() const
 {
     QStringList list;
-    list.reserve(count());
-    for (int i = 0; i < count(); ++i)
-        list << item(i)->text();
+    list.reserve(Count());
+    for (int i = 0; i < Count(); ++i)
+        list << Item(i);
     return list;
 }
 
 void TListBox::SetItems(const QStringList &items)
 {
     ++m_programmatic;
-    clear();
     QStringList sortedItems = items;
     if (m_sorted) {
         QCollator c;
         c.setCaseSensitivity(Qt::CaseInsensitive);
         std::stable_sort(sortedItems.begin(), sortedItems.end(), [&](const QString &a, const QString &b) { return c.compare(a, b) < 0; });
     }
-    addItems(sortedItems);
+    m_lines->reset(sortedItems);
     --m_programmatic;
     itemsChanged();
 }
 
 void TListBox::SetItemIndex(int index)
 {
+    attach();
     ++m_programmatic;
-    if (index < 0 || index >= count()) {
-        setCurrentRow(-1);
+    if (index < 0 || index >= Count()) {
+        setCurrentIndex(QModelIndex());
         clearSelection();
     } else {
-        setCurrentRow(index);
-        scrollToItem(item(index));
+        setCurrentIndex(lineIndex(index));
+        scrollTo(lineIndex(index));
     }
     --m_programmatic;
 }
@@ -177,24 +284,22 @@ void TListBox::SetBorderStyle(Tk::TBorderStyle style)
 
 QString TListBox::Item(int index) const
 {
-    const QListWidgetItem *it = item(index);
-    return it ? it->text() : QString();
+    return m_lines->text(index);
 }
 
 void TListBox::SetItem(int index, const QString &text)
 {
-    if (QListWidgetItem *it = item(index))
-        it->setText(text);
+    m_lines->setData(lineIndex(index), text, Qt::DisplayRole);
 }
 
 int TListBox::AddItem(const QString &text)
 {
-    int index = count();
+    int index = Count();
     if (m_sorted) {
         QCollator c;
         c.setCaseSensitivity(Qt::CaseInsensitive);
         index = 0;
-        while (index < count() && c.compare(item(index)->text(), text) <= 0)
+        while (index < Count() && c.compare(Item(index), text) <= 0)
             ++index;
     }
     InsertItem(index, text);
@@ -204,17 +309,17 @@ int TListBox::AddItem(const QString &text)
 void TListBox::InsertItem(int index, const QString &text)
 {
     ++m_programmatic;
-    insertItem(std::clamp(index, 0, count()), text);
+    m_lines->insert(std::clamp(index, 0, Count()), text);
     --m_programmatic;
     itemsChanged();
 }
 
 void TListBox::DeleteItem(int index)
 {
-    if (index < 0 || index >= count())
+    if (index < 0 || index >= Count())
         return;
     ++m_programmatic;
-    delete takeItem(index);
+    m_lines->remove(index);
     --m_programmatic;
     itemsChanged();
 }
@@ -222,15 +327,15 @@ void TListBox::DeleteItem(int index)
 void TListBox::ClearItems()
 {
     ++m_programmatic;
-    clear();
+    m_lines->reset({});
     --m_programmatic;
     itemsChanged();
 }
 
 int TListBox::IndexOf(const QString &text) const
 {
-    for (int i = 0; i < count(); ++i) {
-        if (item(i)->text().compare(text, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < Count(); ++i) {
+        if (Item(i).compare(text, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -238,8 +343,7 @@ int TListBox::IndexOf(const QString &text) const
 
 bool TListBox::Selected(int index) const
 {
-    const QListWidgetItem *it = item(index);
-    return it && it->isSelected();
+    return model() == m_lines && selectionModel()->isSelected(lineIndex(index));
 }
 
 int TListBox::ItemAtPos(const QPoint &viewportPos) const
@@ -250,8 +354,10 @@ int TListBox::ItemAtPos(const QPoint &viewportPos) const
 
 QRect TListBox::ItemRect(int index) const
 {
-    const QListWidgetItem *it = item(index);
-    return it ? visualItemRect(it) : QRect();
+    if (index < 0 || index >= Count())
+        return QRect();
+    attach();
+    return visualRect(lineIndex(index));
 }
 
 void TListBox::drawItem(QPainter &painter, int index, const QRect &rect, bool, bool)
@@ -261,7 +367,7 @@ void TListBox::drawItem(QPainter &painter, int index, const QRect &rect, bool, b
 
 bool TListBox::viewportEvent(QEvent *event)
 {
-    const bool result = QListWidget::viewportEvent(event);
+    const bool result = QListView::viewportEvent(event);
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *me = static_cast<QMouseEvent *>(event);
         if (me->button() == Qt::LeftButton && viewport()->rect().contains(me->position().toPoint()))
@@ -274,7 +380,13 @@ bool TListBox::viewportEvent(QEvent *event)
 
 void TListBox::changeEvent(QEvent *event)
 {
-    QListWidget::changeEvent(event);
+    QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         updateGrid();
+}
+
+void TListBox::showEvent(QShowEvent *event)
+{
+    attach();
+    QListView::showEvent(event);
 }

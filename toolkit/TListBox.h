@@ -4,12 +4,19 @@
 // when the user moves the selection, by mouse or keyboard, and when the left
 // mouse button is released over the list. Owner-drawn styles draw their lines
 // through drawItem.
+//
+// The lines live in the list's model from the start; the view takes the model
+// up (selection, current line, layout) only when the list is first shown or
+// its selection is asked for. A list that is never shown, as the tour's hidden
+// sample lists are, costs a plain text list and no more.
 
 #include "toolkit/ControlWidget.h"
 
-#include <QListWidget>
+#include <QListView>
 
-class TListBox : public ControlWidget<QListWidget>
+class ListBoxLines;
+
+class TListBox : public ControlWidget<QListView>
 {
     Q_OBJECT
     TK_CONTROL
@@ -30,7 +37,7 @@ public:
 
     QStringList Items() const;
     void SetItems(const QStringList &items);
-    int ItemIndex() const { return currentRow(); }
+    int ItemIndex() const;
     void SetItemIndex(int index);
     bool Sorted() const { return m_sorted; }
     void SetSorted(bool sorted);
@@ -52,7 +59,7 @@ public:
     int TabWidth() const { return m_tabWidth; }
     void SetTabWidth(int width) { m_tabWidth = width; }
 
-    int Count() const { return count(); }
+    int Count() const;
     QString Item(int index) const;
     void SetItem(int index, const QString &text);
     // Appends (or, when sorted, inserts in order); returns the line's index.
@@ -71,7 +78,11 @@ protected:
     virtual void drawItem(QPainter &painter, int index, const QRect &rect, bool selected, bool focused);
     // Called when the lines change, for classes that keep data per line.
     virtual void itemsChanged() {}
+    // Data a line carries beside its text, under an item role.
+    QVariant lineData(int index, int role) const;
+    void setLineData(int index, int role, const QVariant &value);
     bool viewportEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool nativeClick() const override { return true; }
 
@@ -79,6 +90,9 @@ private:
     friend class ListBoxDelegate;
     void updateGrid();
     int defaultItemHeight() const;
+    // Gives the view its model, once.
+    void attach() const;
+    QModelIndex lineIndex(int index) const;
 
     bool m_sorted = false;
     int m_columns = 0;
@@ -90,4 +104,5 @@ private:
     Tk::TBorderStyle m_borderStyle = Tk::TBorderStyle::bsSingle;
     int m_tabWidth = 0;
     int m_programmatic = 0;
+    ListBoxLines *m_lines;
 };

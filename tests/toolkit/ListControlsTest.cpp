@@ -226,3 +226,27 @@ TEST(TRadioGroup, ButtonRects)
 }
 
 #include "ListControlsTest.moc"
+
+TEST(TListBox, AListNeverShownKeepsItsLinesSelectionAndQuiet)
+{
+    // The view takes its lines up only when shown or when its selection is
+    // asked for; until then the lines, the selection and OnClick keep the
+    // rules of a shown list.
+    auto form = TestSupport::loadFormOf<EventForm>(QStringLiteral(R"(Form1: EventForm {
+  Hidden: TListBox { Visible = false Sorted = true Items = ("Oakhurst", "Ashcombe", "Merrowfield") OnClick = Clicked }
+})"));
+    auto *list = form->findChild<TListBox *>(QStringLiteral("Hidden"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->Items(), (QStringList{QStringLiteral("Ashcombe"), QStringLiteral("Merrowfield"), QStringLiteral("Oakhurst")}));
+    EXPECT_EQ(list->ItemIndex(), -1);
+    EXPECT_FALSE(list->Selected(0));
+    EXPECT_EQ(list->AddItem(QStringLiteral("Brackwell")), 1);
+    list->SetItemIndex(2);
+    EXPECT_EQ(list->ItemIndex(), 2);
+    EXPECT_TRUE(list->Selected(2));
+    list->DeleteItem(0);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(list->Item(list->ItemIndex()), QStringLiteral("Merrowfield"));
+    EXPECT_EQ(list->IndexOf(QStringLiteral("oakhurst")), 2);
+    EXPECT_TRUE(form->events.isEmpty()) << form->events.join(u',').toStdString();
+}

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST(PopupMenu, RightClickOpensTheNearestMenu)
     auto *formMenu = qobject_cast<TPopupMenu *>(form->findComponent(u"FormMenu"));
     auto *panelMenu = qobject_cast<TPopupMenu *>(form->findComponent(u"PanelMenu"));
     ASSERT_TRUE(formMenu && panelMenu);
-    auto *list = form->findChild<QListWidget *>(QStringLiteral("List1"));
+    auto *list = form->findChild<QListView *>(QStringLiteral("List1"));
     ASSERT_TRUE(list);
 
     struct Row {
