@@ -113,8 +113,11 @@ void ButtonGlyph::paint(QPainter &p, const QRect &client, const QString &caption
 {
     const QFontMetrics fm(font);
     QString shown = caption;
-    if (showAccel)
-        shown.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    if (showAccel) {
+        // Compiled once: a pattern built at every paint was compiled at every paint.
+        static const QRegularExpression marker(QStringLiteral("&(?!&)"));
+        shown.remove(marker);
+    }
     const QSize textSize = caption.isEmpty() ? QSize() : QSize(fm.horizontalAdvance(shown), fm.height());
     const QImage img = image(state);
     const Layout l = layout(client, img.isNull() ? QSize() : img.size(), textSize, placement, margin, spacing);

@@ -1,5 +1,6 @@
 #include "wizard/PageViewport.h"
 
+#include "toolkit/Bevels.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Control.h"
 
@@ -25,10 +26,8 @@ protected:
     {
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Window));
-        p.setPen(Colors::toQColor(Tk::TColor::clBtnShadow));
-        p.drawLine(0, 1, width() - 1, 1);
-        p.setPen(Colors::toQColor(Tk::TColor::clBtnHighlight));
-        p.drawLine(0, 2, width() - 1, 2);
+        Bevels::horizontalLine(p, 0, width() - 1, 1, Colors::toQColor(Tk::TColor::clBtnShadow));
+        Bevels::horizontalLine(p, 0, width() - 1, 2, Colors::toQColor(Tk::TColor::clBtnHighlight));
     }
 };
 

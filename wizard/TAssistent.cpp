@@ -2,6 +2,7 @@
 
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Application.h"
+#include "toolkit/Bevels.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Filer.h"
@@ -348,10 +349,8 @@ void TAssistent::paintEvent(QPaintEvent *)
     const int h = height();
     if (m_style == Wz::AssistentStyle::asWizard && m_seperator) {
         const int y = h - CancelButton()->Height() - 9;
-        p.setPen(Colors::toQColor(Tk::TColor::clBtnShadow));
-        p.drawLine(0, y, w - 1, y);
-        p.setPen(Colors::toQColor(Tk::TColor::clBtnHighlight));
-        p.drawLine(0, y + 1, w - 1, y + 1);
+        Bevels::horizontalLine(p, 0, w - 1, y, Colors::toQColor(Tk::TColor::clBtnShadow));
+        Bevels::horizontalLine(p, 0, w - 1, y + 1, Colors::toQColor(Tk::TColor::clBtnHighlight));
     } else if (tabbed() && m_tabBar) {
         // The strip paints itself above the frame.
         m_tabBar->paintFrame(p, size());

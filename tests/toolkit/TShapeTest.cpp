@@ -1,7 +1,10 @@
 #include "tests/support/TestSupport.h"
 
+#include "toolkit/Bevels.h"
 #include "toolkit/TBevel.h"
 #include "toolkit/TShape.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -67,4 +70,44 @@ TEST(TBevel, LoweredAndRaisedAreMirrors)
     EXPECT_EQ(line.pixelColor(5, 0), low.pixelColor(0, 5));
     EXPECT_EQ(line.pixelColor(5, 1), low.pixelColor(19, 5));
     EXPECT_NE(line.pixelColor(5, 10), line.pixelColor(5, 0));
+}
+
+TEST(Bevels, FilledFramesSetTheSamePixelsAsStrokedOnes)
+{
+    // Frames are filled a pixel line at a time where a logical pixel is a
+    // device pixel; they must set exactly the pixels the strokes set,
+    // corners and degenerate sizes included.
+    const QColor tl(10, 20, 30), br(200, 100, 50);
+    for (int w = 1; w <= 7; ++w) {
+        for (int h = 1; h <= 7; ++h) {
+            for (int width = 1; width <= 3; ++width) {
+                QImage filled(10, 10, QImage::Format_RGB32), stroked = filled;
+                filled.fill(Qt::white);
+                stroked.fill(Qt::white);
+                QRect inner;
+                {
+                    QPainter p(&filled);
+                    inner = Bevels::frame3D(p, QRect(1, 2, w, h), tl, br, width);
+                    Bevels::horizontalLine(p, 2, 7, 9, tl);
+                }
+                {
+                    QPainter p(&stroked);
+                    QRect r(1, 2, w, h);
+                    for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i, r.adjust(1, 1, -1, -1)) {
+                        const int rr = r.left() + r.width() - 1, b = r.top() + r.height() - 1;
+                        p.setPen(tl);
+                        p.drawLine(r.left(), b, r.left(), r.top());
+                        p.drawLine(r.left(), r.top(), rr, r.top());
+                        p.setPen(br);
+                        p.drawLine(rr, r.top(), rr, b);
+                        p.drawLine(rr, b, r.left(), b);
+                    }
+                    EXPECT_EQ(inner, r);
+                    p.setPen(tl);
+                    p.drawLine(2, 9, 7, 9);
+                }
+                EXPECT_TRUE(filled == stroked) << w << "x" << h << " width " << width;
+            }
+        }
+    }
 }
