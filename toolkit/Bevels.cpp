@@ -1,6 +1,8 @@
 #include "toolkit/Bevels.h"
 
 #include <QPainter>
+#include <QPalette>
+#include <qdrawutil.h>
 
 #include <cmath>
 
@@ -17,7 +19,54 @@ bool pixelExact(const QPainter &p)
         && !p.testRenderHint(QPainter::Antialiasing);
 }
 
+// Two edges, the outer (c1 top-left, c2 bottom-right) and the inner (c3, c4),
+// as the classic buttons and panels have them.
+void winShades(QPainter &p, const QRect &r, const QColor &c1, const QColor &c2, const QColor &c3, const QColor &c4,
+               const QBrush *fill)
+{
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    p.fillRect(x, y, 1, h - 1, c1);
+    p.fillRect(x, y, w - 1, 1, c1);
+    p.fillRect(x, y + h - 1, w, 1, c2);
+    p.fillRect(x + w - 1, y, 1, h, c2);
+    if (w > 4 && h > 4) {
+        p.fillRect(x + 1, y + 1, 1, h - 3, c3);
+        p.fillRect(x + 1, y + 1, w - 3, 1, c3);
+        p.fillRect(x + 1, y + h - 2, w - 2, 1, c4);
+        p.fillRect(x + w - 2, y + 1, 1, h - 2, c4);
+        if (fill)
+            p.fillRect(QRect(x + 2, y + 2, w - 4, h - 4), *fill);
+    }
+}
+
+// Qt strokes edges of two pixels or less in ways of its own; those, and any
+// drawing that is not pixel for pixel, are left to it.
+bool fillable(const QPainter &p, const QRect &r)
+{
+    return r.width() >= 3 && r.height() >= 3 && pixelExact(p);
+}
+
 } // namespace
+
+void Bevels::winButton(QPainter &p, const QRect &rect, const QPalette &pal, bool sunken, const QBrush *fill)
+{
+    if (!fillable(p, rect))
+        qDrawWinButton(&p, rect, pal, sunken, fill);
+    else if (sunken)
+        winShades(p, rect, pal.shadow().color(), pal.light().color(), pal.dark().color(), pal.button().color(), fill);
+    else
+        winShades(p, rect, pal.light().color(), pal.shadow().color(), pal.button().color(), pal.dark().color(), fill);
+}
+
+void Bevels::winPanel(QPainter &p, const QRect &rect, const QPalette &pal, bool sunken, const QBrush *fill)
+{
+    if (!fillable(p, rect))
+        qDrawWinPanel(&p, rect, pal, sunken, fill);
+    else if (sunken)
+        winShades(p, rect, pal.dark().color(), pal.light().color(), pal.shadow().color(), pal.midlight().color(), fill);
+    else
+        winShades(p, rect, pal.light().color(), pal.shadow().color(), pal.midlight().color(), pal.dark().color(), fill);
+}
 
 QRect Bevels::frame3D(QPainter &p, const QRect &rect, const QColor &topLeft, const QColor &bottomRight, int width)
 {

@@ -1,5 +1,7 @@
 #include "toolkit/ClassicStyle.h"
 
+#include "toolkit/Bevels.h"
+
 #include <QPainter>
 #include <QPolygon>
 #include <QStyleFactory>
@@ -66,7 +68,79 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
         painter->restore();
         return;
     }
+    case PE_Frame:
+    case PE_FrameLineEdit:
+        if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option)) {
+            drawFrameEdges(*frame, painter);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    case PE_PanelLineEdit:
+        if (const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option); frame && frame->lineWidth > 0) {
+            const int w = frame->lineWidth;
+            painter->fillRect(frame->rect.adjusted(w, w, -w, -w), frame->palette.brush(QPalette::Base));
+            drawFrameEdges(*frame, painter);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    case PE_PanelButtonTool:
+        if (!(option->state & State_AutoRaise)) {
+            const State state = option->state;
+            const QBrush fill = !(state & State_Sunken) && (state & State_On)
+                ? QBrush(option->palette.light().color(), Qt::Dense4Pattern)
+                : option->palette.brush(QPalette::Button);
+            if (state & (State_Raised | State_Sunken | State_On))
+                Bevels::winButton(*painter, option->rect, option->palette, state & (State_Sunken | State_On), &fill);
+            else
+                painter->fillRect(option->rect, fill);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    case PE_PanelButtonCommand:
+        if (const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option)) {
+            const State state = option->state;
+            const bool pressedDefault = (button->features & QStyleOptionButton::DefaultButton) && (state & State_Sunken);
+            if (!pressedDefault && (state & (State_Raised | State_On | State_Sunken))) {
+                const QBrush fill = !(state & State_Sunken) && (state & State_On)
+                    ? QBrush(option->palette.light().color(), Qt::Dense4Pattern)
+                    : option->palette.brush(QPalette::Button);
+                Bevels::winButton(*painter, option->rect, option->palette, state & (State_Sunken | State_On), &fill);
+                return;
+            }
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+}
+
+void ClassicStyle::drawFrameEdges(const QStyleOptionFrame &frame, QPainter *painter)
+{
+    // A raised frame has a button's edges, a sunken one a panel's with the
+    // window colour inside, and a plain one a raised panel's.
+    if (frame.state & State_Raised) {
+        Bevels::winButton(*painter, frame.rect, frame.palette, frame.state & State_Sunken);
+    } else if (frame.state & State_Sunken) {
+        QPalette palette = frame.palette;
+        palette.setColor(QPalette::Midlight, frame.palette.window().color());
+        Bevels::winPanel(*painter, frame.rect, palette, true);
+    } else {
+        Bevels::winPanel(*painter, frame.rect, frame.palette, false);
+    }
+}
+
+void ClassicStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    if (element == CE_HeaderSection && (option->state & (State_Raised | State_Sunken))) {
+        const QBrush fill = option->state & State_On ? QBrush(option->palette.light().color(), Qt::Dense4Pattern)
+                                                     : option->palette.brush(QPalette::Button);
+        Bevels::winButton(*painter, option->rect, option->palette, option->state & State_Sunken, &fill);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
 }

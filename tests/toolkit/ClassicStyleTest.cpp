@@ -8,7 +8,10 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QStyleOption>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -62,5 +65,66 @@ TEST(ClassicStyle, ArrowsAreTheClassicTriangles)
     const QColor disabled = QApplication::palette().color(QPalette::Disabled, QPalette::ButtonText);
     if (disabled != text) {
         EXPECT_TRUE(extent(arrow(QStyle::PE_IndicatorArrowDown, false), text).isEmpty());
+    }
+}
+
+TEST(ClassicStyle, EdgesAreTheBaseStylesPixels)
+{
+    // Buttons, frames and grid headings have their edges filled rather than stroked;
+    // every state must come out as the base style draws it.
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Windows")));
+    ClassicStyle style;
+    const auto draw = [](const QStyle &s, const QStyleOption &option, bool control, int element) {
+        QImage image(48, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        if (control)
+            s.drawControl(QStyle::ControlElement(element), &option, &p);
+        else
+            s.drawPrimitive(QStyle::PrimitiveElement(element), &option, &p);
+        return image;
+    };
+    const QStyle::State states[] = {QStyle::State_None, QStyle::State_Raised, QStyle::State_Sunken, QStyle::State_On,
+                                    QStyle::State_Sunken | QStyle::State_On, QStyle::State_Raised | QStyle::State_On};
+    const QRect rects[] = {{2, 2, 40, 18}, {1, 1, 5, 5}, {3, 3, 4, 9}, {0, 0, 3, 3}, {5, 5, 2, 7}};
+    for (const QStyle::State state : states) {
+        for (const QRect &rect : rects) {
+            for (const bool enabled : {true, false}) {
+                QStyleOptionButton button;
+                button.rect = rect;
+                button.palette = QApplication::palette();
+                button.state = state | (enabled ? QStyle::State_Enabled : QStyle::State_None);
+                for (const auto features : {QStyleOptionButton::None, QStyleOptionButton::DefaultButton}) {
+                    button.features = features;
+                    EXPECT_TRUE(draw(style, button, false, QStyle::PE_PanelButtonCommand)
+                                == draw(*base, button, false, QStyle::PE_PanelButtonCommand))
+                        << "button state " << int(state) << " features " << int(features) << " rect " << rect.width() << "x" << rect.height();
+                }
+                for (const int lineWidth : {0, 1, 2}) {
+                    QStyleOptionFrame frame;
+                    frame.rect = rect;
+                    frame.palette = button.palette;
+                    frame.state = button.state | (lineWidth == 1 ? QStyle::State_HasFocus : QStyle::State_None);
+                    frame.lineWidth = lineWidth;
+                    for (const auto element : {QStyle::PE_Frame, QStyle::PE_FrameLineEdit, QStyle::PE_PanelLineEdit})
+                        EXPECT_TRUE(draw(style, frame, false, element) == draw(*base, frame, false, element))
+                            << "frame " << int(element) << " state " << int(state) << " line " << lineWidth << " rect " << rect.width() << "x" << rect.height();
+                }
+                for (const QStyle::State extra : {QStyle::State(QStyle::State_None), QStyle::State_AutoRaise | QStyle::State_MouseOver}) {
+                    QStyleOptionToolButton tool;
+                    tool.rect = rect;
+                    tool.palette = button.palette;
+                    tool.state = button.state | extra;
+                    EXPECT_TRUE(draw(style, tool, false, QStyle::PE_PanelButtonTool) == draw(*base, tool, false, QStyle::PE_PanelButtonTool))
+                        << "tool state " << int(tool.state) << " rect " << rect.width() << "x" << rect.height();
+                }
+                QStyleOptionHeader header;
+                header.rect = rect;
+                header.palette = button.palette;
+                header.state = button.state;
+                EXPECT_TRUE(draw(style, header, true, QStyle::CE_HeaderSection) == draw(*base, header, true, QStyle::CE_HeaderSection))
+                    << "heading state " << int(state) << " rect " << rect.width() << "x" << rect.height();
+            }
+        }
     }
 }
