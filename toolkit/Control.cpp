@@ -667,6 +667,14 @@ void Control::arrangeFocusChain(QWidget *root)
     });
 }
 
+void Control::setTabOrderOf(QWidget *parent, const QList<Control *> &order)
+{
+    FocusChain::arrange(parent, [parent, &order](QList<Control *> &list) {
+        if (!list.isEmpty() && list.first()->m_widget->parentWidget() == parent && list.size() == order.size())
+            list = order;
+    });
+}
+
 bool Control::TabStop() const
 {
     return m_widget->focusPolicy() & Qt::TabFocus;

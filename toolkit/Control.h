@@ -181,6 +181,9 @@ public:
     // focus chain, and everything inside them in its place after them. A form
     // does it once it has been loaded, a move for the parent it happens in.
     static void arrangeFocusChain(QWidget *root);
+    // Puts the windowed controls of `parent` in the tab order of `order`, in
+    // one pass; positions other controls are waiting for stay waiting.
+    static void setTabOrderOf(QWidget *parent, const QList<Control *> &order);
     // Graphic controls (labels, images, shapes, speed buttons) have no window
     // of their own in the platform's sense: they take no part in the tab order.
     bool isWindowed() const { return m_windowed; }

@@ -272,6 +272,10 @@ void TAssistent::Cancel()
 
 void TAssistent::LayoutButtons()
 {
+    // A definition being read sets the page, the style and the sizes one by
+    // one; the strip is laid out once, for all of them, when it is loaded.
+    if (isLoading())
+        return;
     if (m_style != Wz::AssistentStyle::asWizard)
         m_buttons.hideAll();
     else if (m_layoutEnabled)
@@ -421,6 +425,7 @@ void TAssistent::loaded()
     // The pages were laid out for the size the definition gives.
     m_viewport->setPageSize(size());
     m_pageAreas.make();
+    LayoutButtons();
     if (m_setFormProperties && m_ownerForm) {
         m_ownerForm->SetPosition(Tk::TPosition::poScreenCenter);
         m_ownerForm->SetBorderStyle(Tk::TFormBorderStyle::bsDialog);

@@ -120,10 +120,11 @@ void WizardButtonBar::layout(bool dialogPage, bool lastStep, const QRect &area)
     m_reportedLists[dialogPage ? 1 : 0].reset();
 
     const int top = area.bottom() + 1 - button(ButtonStrip::ChangeButton)->Height() - 3;
-    // The moves are worked out on the list first: every move rewrites the
-    // focus chain of all the pages, and the passes below end in the order
-    // they started from whenever the plan is the same.
-    TabMoves tabs{Control::tabOrderList(m_wizard), {}};
+    // The moves are worked out on the list first and written to the focus
+    // chain in one pass, as a pass rewrites the chain of all the pages; the
+    // passes below end in the order they started from whenever the plan is
+    // the same.
+    TabMoves tabs{Control::tabOrderList(m_wizard)};
     const QList<Control *> before = tabs.order;
     int tab = ButtonStrip::LeftTabStart;
     for (const ButtonStrip::Slot &slot : plan->left) {
@@ -137,10 +138,8 @@ void WizardButtonBar::layout(bool dialogPage, bool lastStep, const QRect &area)
             place(slot.button, slot.descriptor, top, area.x() + slot.left, tab, tabs);
         --tab;
     }
-    if (tabs.order != before) {
-        for (const auto &[control, position] : tabs.moves)
-            control->SetTabOrder(position);
-    }
+    if (tabs.order != before)
+        Control::setTabOrderOf(m_wizard, tabs.order);
     for (int which : {int(ButtonStrip::NextButton), int(ButtonStrip::OKButton)}) {
         const bool wanted = plan->defaultButton == which;
         if (button(which)->Default() != wanted)
@@ -169,7 +168,6 @@ int WizardButtonBar::TabMoves::move(Control *button, int position)
     if (int(order.indexOf(button)) != std::clamp(position, 0, std::max(0, last))) {
         order.removeOne(button);
         order.insert(std::clamp(position, 0, int(order.size())), button);
-        moves.emplace_back(button, position);
     }
     return int(order.indexOf(button));
 }

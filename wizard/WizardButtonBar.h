@@ -62,7 +62,6 @@ private:
     // them, and the order of the wizard's children they lead to.
     struct TabMoves {
         QList<Control *> order;
-        std::vector<std::pair<Control *, int>> moves;
         // Gives `button` position `position` in `order` (past the end means
         // last), as Control::SetTabOrder would; returns where it stands.
         int move(Control *button, int position);
