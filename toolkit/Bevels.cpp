@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <qdrawutil.h>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -19,11 +20,16 @@ bool pixelExact(const QPainter &p)
         && !p.testRenderHint(QPainter::Antialiasing);
 }
 
-// Two edges, the outer (c1 top-left, c2 bottom-right) and the inner (c3, c4),
-// as the classic buttons and panels have them.
-void winShades(QPainter &p, const QRect &r, const QColor &c1, const QColor &c2, const QColor &c3, const QColor &c4,
-               const QBrush *fill)
+// The colours of the four edges of a classic button or panel: the outer
+// top-left and bottom-right, then the inner ones.
+using Shades = std::array<QPalette::ColorRole, 4>;
+
+// Two edges, the outer and the inner, as the classic buttons and panels have
+// them, and the inside filled with `fill` when given.
+void winShades(QPainter &p, const QRect &r, const QPalette &pal, const Shades &shades, const QBrush *fill)
 {
+    const QColor c1 = pal.color(shades[0]), c2 = pal.color(shades[1]), c3 = pal.color(shades[2]),
+                 c4 = pal.color(shades[3]);
     const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
     p.fillRect(x, y, 1, h - 1, c1);
     p.fillRect(x, y, w - 1, 1, c1);
@@ -50,22 +56,25 @@ bool fillable(const QPainter &p, const QRect &r)
 
 void Bevels::winButton(QPainter &p, const QRect &rect, const QPalette &pal, bool sunken, const QBrush *fill)
 {
+    using R = QPalette::ColorRole;
     if (!fillable(p, rect))
         qDrawWinButton(&p, rect, pal, sunken, fill);
-    else if (sunken)
-        winShades(p, rect, pal.shadow().color(), pal.light().color(), pal.dark().color(), pal.button().color(), fill);
     else
-        winShades(p, rect, pal.light().color(), pal.shadow().color(), pal.button().color(), pal.dark().color(), fill);
+        winShades(p, rect, pal,
+                  sunken ? Shades{R::Shadow, R::Light, R::Dark, R::Button} : Shades{R::Light, R::Shadow, R::Button, R::Dark},
+                  fill);
 }
 
 void Bevels::winPanel(QPainter &p, const QRect &rect, const QPalette &pal, bool sunken, const QBrush *fill)
 {
+    using R = QPalette::ColorRole;
     if (!fillable(p, rect))
         qDrawWinPanel(&p, rect, pal, sunken, fill);
-    else if (sunken)
-        winShades(p, rect, pal.dark().color(), pal.light().color(), pal.shadow().color(), pal.midlight().color(), fill);
     else
-        winShades(p, rect, pal.light().color(), pal.shadow().color(), pal.midlight().color(), pal.dark().color(), fill);
+        winShades(p, rect, pal,
+                  sunken ? Shades{R::Dark, R::Light, R::Shadow, R::Midlight}
+                         : Shades{R::Light, R::Shadow, R::Midlight, R::Dark},
+                  fill);
 }
 
 QRect Bevels::frame3D(QPainter &p, const QRect &rect, const QColor &topLeft, const QColor &bottomRight, int width)
@@ -105,4 +114,10 @@ void Bevels::horizontalLine(QPainter &p, int x1, int x2, int y, const QColor &co
         p.setPen(colour);
         p.drawLine(x1, y, x2, y);
     }
+}
+
+void Bevels::separator(QPainter &p, int x1, int x2, int y, const QColor &shadow, const QColor &highlight)
+{
+    horizontalLine(p, x1, x2, y, shadow);
+    horizontalLine(p, x1, x2, y + 1, highlight);
 }

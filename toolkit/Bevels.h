@@ -16,6 +16,9 @@ namespace Bevels {
 QRect frame3D(QPainter &p, const QRect &rect, const QColor &topLeft, const QColor &bottomRight, int width);
 // Draws a line one pixel high from x1 to x2, both included.
 void horizontalLine(QPainter &p, int x1, int x2, int y, const QColor &colour);
+// The classic etched separator from x1 to x2: a shadow line at y and a
+// highlight line below it.
+void separator(QPainter &p, int x1, int x2, int y, const QColor &shadow, const QColor &highlight);
 // The classic two-pixel edges of a button and of a panel, raised or sunken,
 // and the inside filled with `fill` when given: the pixels of Qt's
 // qDrawWinButton and qDrawWinPanel, filled rather than stroked where a

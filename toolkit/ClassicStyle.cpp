@@ -14,6 +14,17 @@ ClassicStyle::ClassicStyle()
 {
 }
 
+namespace {
+
+// The face of a button: a checked one that is not held down shows the
+// classic dotted light pattern, any other the button colour.
+QBrush buttonFace(const QStyleOption &option, bool checkedLook)
+{
+    return checkedLook ? QBrush(option.palette.light().color(), Qt::Dense4Pattern) : option.palette.brush(QPalette::Button);
+}
+
+} // namespace
+
 void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                  const QWidget *widget) const
 {
@@ -88,9 +99,7 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
     case PE_PanelButtonTool:
         if (!(option->state & State_AutoRaise)) {
             const State state = option->state;
-            const QBrush fill = !(state & State_Sunken) && (state & State_On)
-                ? QBrush(option->palette.light().color(), Qt::Dense4Pattern)
-                : option->palette.brush(QPalette::Button);
+            const QBrush fill = buttonFace(*option, !(state & State_Sunken) && (state & State_On));
             if (state & (State_Raised | State_Sunken | State_On))
                 Bevels::winButton(*painter, option->rect, option->palette, state & (State_Sunken | State_On), &fill);
             else
@@ -104,9 +113,7 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
             const State state = option->state;
             const bool pressedDefault = (button->features & QStyleOptionButton::DefaultButton) && (state & State_Sunken);
             if (!pressedDefault && (state & (State_Raised | State_On | State_Sunken))) {
-                const QBrush fill = !(state & State_Sunken) && (state & State_On)
-                    ? QBrush(option->palette.light().color(), Qt::Dense4Pattern)
-                    : option->palette.brush(QPalette::Button);
+                const QBrush fill = buttonFace(*option, !(state & State_Sunken) && (state & State_On));
                 Bevels::winButton(*painter, option->rect, option->palette, state & (State_Sunken | State_On), &fill);
                 return;
             }
@@ -137,8 +144,7 @@ void ClassicStyle::drawControl(ControlElement element, const QStyleOption *optio
                                const QWidget *widget) const
 {
     if (element == CE_HeaderSection && (option->state & (State_Raised | State_Sunken))) {
-        const QBrush fill = option->state & State_On ? QBrush(option->palette.light().color(), Qt::Dense4Pattern)
-                                                     : option->palette.brush(QPalette::Button);
+        const QBrush fill = buttonFace(*option, option->state & State_On);
         Bevels::winButton(*painter, option->rect, option->palette, option->state & State_Sunken, &fill);
         return;
     }

@@ -144,9 +144,14 @@ TListBox::TListBox(QObject *owner)
     addInputWidget(viewport());
 }
 
+bool TListBox::attached() const
+{
+    return model() == m_lines;
+}
+
 void TListBox::attach() const
 {
-    if (model() == m_lines)
+    if (attached())
         return;
     auto *self = const_cast<TListBox *>(this);
     self->setModel(m_lines);
@@ -168,7 +173,7 @@ int TListBox::Count() const
 
 int TListBox::ItemIndex() const
 {
-    return model() == m_lines ? currentIndex().row() : -1;
+    return attached() ? currentIndex().row() : -1;
 }
 
 QVariant TListBox::lineData(int index, int role) const
@@ -343,7 +348,7 @@ int TListBox::IndexOf(const QString &text) const
 
 bool TListBox::Selected(int index) const
 {
-    return model() == m_lines && selectionModel()->isSelected(lineIndex(index));
+    return attached() && selectionModel()->isSelected(lineIndex(index));
 }
 
 int TListBox::ItemAtPos(const QPoint &viewportPos) const

@@ -90,8 +90,9 @@ private:
     friend class ListBoxDelegate;
     void updateGrid();
     int defaultItemHeight() const;
-    // Gives the view its model, once.
+    // Gives the view its model, once; whether it has it.
     void attach() const;
+    bool attached() const;
     QModelIndex lineIndex(int index) const;
 
     bool m_sorted = false;

@@ -26,8 +26,8 @@ protected:
     {
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Window));
-        Bevels::horizontalLine(p, 0, width() - 1, 1, Colors::toQColor(Tk::TColor::clBtnShadow));
-        Bevels::horizontalLine(p, 0, width() - 1, 2, Colors::toQColor(Tk::TColor::clBtnHighlight));
+        Bevels::separator(p, 0, width() - 1, 1, Colors::toQColor(Tk::TColor::clBtnShadow),
+                          Colors::toQColor(Tk::TColor::clBtnHighlight));
     }
 };
 

@@ -353,8 +353,8 @@ void TAssistent::paintEvent(QPaintEvent *)
     const int h = height();
     if (m_style == Wz::AssistentStyle::asWizard && m_seperator) {
         const int y = h - CancelButton()->Height() - 9;
-        Bevels::horizontalLine(p, 0, w - 1, y, Colors::toQColor(Tk::TColor::clBtnShadow));
-        Bevels::horizontalLine(p, 0, w - 1, y + 1, Colors::toQColor(Tk::TColor::clBtnHighlight));
+        Bevels::separator(p, 0, w - 1, y, Colors::toQColor(Tk::TColor::clBtnShadow),
+                          Colors::toQColor(Tk::TColor::clBtnHighlight));
     } else if (tabbed() && m_tabBar) {
         // The strip paints itself above the frame.
         m_tabBar->paintFrame(p, size());
