@@ -1,11 +1,10 @@
 #include "toolkit/Printing.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/PagePrinter.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -20,10 +19,13 @@
 #include <cstring>
 #endif
 
+#include <optional>
+
 namespace {
 
 struct Hooks {
     QString pdfPath;
+    QString moduleFolder;
     bool noPrinter = false;
     bool noService = false;
 };
@@ -38,6 +40,41 @@ bool fail(const QString &message)
 {
     Application::reportError(message);
     return false;
+}
+
+// The print module, loaded the first time something is printed. It lies in
+// the program's library folder, found from the program's own folder the same
+// way in the build tree as where the tour is installed.
+struct PrintModule {
+    PagePrinter::DefaultPrinter defaultPrinter = nullptr;
+    PagePrinter::Print print = nullptr;
+    QString problem;
+
+    explicit PrintModule(const QString &folder)
+    {
+        QLibrary library(folder + QStringLiteral("/ravik-print"));
+        if (library.load()) {
+            defaultPrinter = reinterpret_cast<PagePrinter::DefaultPrinter>(library.resolve(PagePrinter::DefaultPrinterEntry));
+            print = reinterpret_cast<PagePrinter::Print>(library.resolve(PagePrinter::PrintEntry));
+        }
+        if (!defaultPrinter || !print)
+            problem = library.errorString();
+    }
+};
+
+// Loaded once; again only when a test has moved the folder it lies in.
+const PrintModule &printModule()
+{
+    static QString loadedFrom;
+    static std::optional<PrintModule> module;
+    const QString folder = hooks().moduleFolder.isEmpty()
+        ? QCoreApplication::applicationDirPath() + QStringLiteral("/" RAVIK_PRINT_MODULE_FOLDER)
+        : hooks().moduleFolder;
+    if (!module || folder != loadedFrom) {
+        module.emplace(folder);
+        loadedFrom = folder;
+    }
+    return *module;
 }
 
 } // namespace
@@ -58,6 +95,13 @@ QString Printing::noDefaultPrinterMessage(bool serviceReachable)
 QString Printing::jobRefusedMessage(const QString &printer)
 {
     return QStringLiteral("The printer \"%1\" did not accept the page, so the screen was not printed.").arg(printer);
+}
+
+QString Printing::moduleMissingMessage(const QString &reason)
+{
+    return QStringLiteral("The part of Ravik Tour that prints could not be loaded (%1), so the screen cannot be printed. "
+                          "Install the program again and try again.")
+        .arg(reason);
 }
 
 QString Printing::notAcceptingMessage(const QString &printer)
@@ -155,6 +199,11 @@ void Printing::setPdfOutput(const QString &path)
     hooks().pdfPath = path;
 }
 
+void Printing::setModuleFolder(const QString &folder)
+{
+    hooks().moduleFolder = folder;
+}
+
 void Printing::simulateNoPrinter(bool none)
 {
     hooks().noPrinter = none;
@@ -163,14 +212,6 @@ void Printing::simulateNoPrinter(bool none)
 void Printing::simulateNoService(bool none)
 {
     hooks().noService = none;
-}
-
-QRect Printing::placeOnPage(const QSize &imageSize, const QRect &page)
-{
-    if (imageSize.isEmpty() || page.isEmpty())
-        return QRect();
-    const QSize fitted = imageSize.scaled(page.size(), Qt::KeepAspectRatio);
-    return QRect(page.left() + (page.width() - fitted.width()) / 2, page.top(), fitted.width(), fitted.height());
 }
 
 bool Printing::printImage(QWidget *widget)
@@ -185,27 +226,19 @@ bool Printing::printImage(const QImage &image, const QString &jobName)
     if (image.isNull())
         return fail(QStringLiteral("There is nothing to print."));
     const Hooks &h = hooks();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(jobName.isEmpty() ? QStringLiteral("Ravik") : jobName);
-    if (!h.pdfPath.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(h.pdfPath);
-    } else {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (h.noPrinter || info.isNull())
+    const PrintModule &module = printModule();
+    if (!module.print)
+        return fail(moduleMissingMessage(module.problem));
+    PagePrinter::Page page{image, jobName.isEmpty() ? QStringLiteral("Ravik") : jobName, QString(), h.pdfPath};
+    if (page.pdfPath.isEmpty()) {
+        if (!h.noPrinter)
+            module.defaultPrinter(&page.printer);
+        if (page.printer.isEmpty())
             return fail(noDefaultPrinterMessage(h.noPrinter ? !h.noService : printingServiceReachable()));
-        if (!printerAcceptsJobs(info.printerName()))
-            return fail(notAcceptingMessage(info.printerName()));
-        printer.setPrinterName(info.printerName());
+        if (!printerAcceptsJobs(page.printer))
+            return fail(notAcceptingMessage(page.printer));
     }
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return fail(jobRefusedMessage(printer.printerName()));
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect target = placeOnPage(image.size(), QRect(QPoint(0, 0), page.size()));
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
-    if (!painter.end())
-        return fail(jobRefusedMessage(printer.printerName()));
+    if (!module.print(&page))
+        return fail(jobRefusedMessage(page.printer));
     return true;
 }

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# install_test.sh <build dir> <prefix>: installs the build into <prefix> and
-# checks what landed there.
+# install_test.sh <build dir> <prefix> <library folder>: installs the build
+# into <prefix> and checks what landed there.
 set -euo pipefail
 build=$1
 prefix=$2
+libdir=$3
 rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected=(bin/ravik-tour share/applications/example.ravik.tour.desktop share/metainfo/example.ravik.tour.metainfo.xml
-          share/man/man1/ravik-tour.1.gz share/doc/ravik-tour/copyright share/doc/ravik-tour/changelog.gz)
+          share/man/man1/ravik-tour.1.gz share/doc/ravik-tour/copyright share/doc/ravik-tour/changelog.gz
+          "$libdir/ravik-tour/modules/ravik-print.so")
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/ravik-tour.png")
 done
@@ -18,7 +20,7 @@ actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 wanted=$(printf '%s\n' "${expected[@]}" | sort)
 if [ "$actual" != "$wanted" ]; then
     diff <(echo "$wanted") <(echo "$actual") >&2 || true
-    fail "the install put other files than the program, its desktop entry, metadata, documents and icons"
+    fail "the install put other files than the program, its print module, desktop entry, metadata, documents and icons"
 fi
 
 # The desktop entry and the metadata pass their checkers without a warning,

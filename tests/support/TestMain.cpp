@@ -51,6 +51,7 @@ int main(int argc, char **argv)
     TOpenDialog::setResponder([](TOpenDialog &) { return false; });
     TFontDialog::setResponder([](TFontDialog &) { return false; });
     Printing::simulateNoPrinter(true);
+    Printing::setModuleFolder(QStringLiteral(RAVIK_PRINT_MODULE_BUILT));
     testing::UnitTest::GetInstance()->listeners().Append(new LeftoverFormCheck);
     return RUN_ALL_TESTS();
 }

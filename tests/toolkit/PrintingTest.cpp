@@ -19,6 +19,7 @@ protected:
     {
         Printing::setPdfOutput(QString());
         Printing::simulateNoPrinter(true);
+        Printing::setModuleFolder(QStringLiteral(RAVIK_PRINT_MODULE_BUILT));
     }
 };
 
@@ -61,6 +62,23 @@ TEST_F(PrintingTest, FormImageGoesOnOnePage)
     const QString text = QString::fromLatin1(pdf);
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b(?!s)"))), 1);
     EXPECT_GE(text.count(QRegularExpression(QStringLiteral("/Subtype\\s*/Image"))), 1);
+}
+
+// Printing is loaded as a module when first used: where it is missing, the
+// user is told so, and nothing is called through a missing entry point.
+TEST_F(PrintingTest, AMissingPrintModuleIsAClearMessage)
+{
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    Printing::setModuleFolder(empty.path());
+    Printing::setPdfOutput(empty.filePath(QStringLiteral("form.pdf")));
+    auto form = TestSupport::loadForm(QStringLiteral("Form1: TForm { Width = 100 Height = 100 }"));
+    EXPECT_FALSE(Printing::printImage(form.get()));
+    TestSupport::settle();
+    ASSERT_EQ(Dialogs::shown().size(), 1);
+    EXPECT_EQ(Dialogs::shown().at(0).type, Dialogs::MsgType::mtError);
+    EXPECT_TRUE(Dialogs::shown().at(0).text.startsWith(QStringLiteral("The part of Ravik Tour that prints could not be loaded (")));
+    EXPECT_FALSE(QFile::exists(empty.filePath(QStringLiteral("form.pdf"))));
 }
 
 TEST_F(PrintingTest, NoPrinterIsAClearMessage)
