@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# install_test.sh <build dir> <prefix> <library folder>: installs the build
-# into <prefix> and checks what landed there.
+# install_test.sh <build dir> <prefix> <library folder> <module folder>:
+# installs the build into <prefix> and checks what landed there. The module
+# folder is where the program looks for its print module, from its own folder.
 set -euo pipefail
 build=$1
 prefix=$2
 libdir=$3
+modules=$4
 rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -22,6 +24,10 @@ if [ "$actual" != "$wanted" ]; then
     diff <(echo "$wanted") <(echo "$actual") >&2 || true
     fail "the install put other files than the program, its print module, desktop entry, metadata, documents and icons"
 fi
+
+# The program looks for its print module where the install put it.
+[ -f "$prefix/bin/$modules/ravik-print.so" ] ||
+    fail "the program looks for its print module in bin/$modules, where the install put none"
 
 # The desktop entry and the metadata pass their checkers without a warning,
 # and the metadata finds the entry and the icon it names.
