@@ -71,6 +71,34 @@ public:
 
     DefNode node()
     {
+        DefNode n = block();
+        n.children.resize(size_t(count()));
+        for (DefNode &child : n.children)
+            child = node();
+        return n;
+    }
+
+    void walk(DefVisitor &visitor)
+    {
+        {
+            const DefNode n = block();
+            visitor.enter(n);
+        }
+        for (qint64 i = count(); i > 0; --i)
+            walk(visitor);
+        visitor.leave();
+    }
+
+    void end() const
+    {
+        if (m_at != m_end)
+            damaged();
+    }
+
+private:
+    // A block's name, class and properties, up to the count of its nested blocks.
+    DefNode block()
+    {
         DefNode n;
         n.name = text();
         n.className = raw();
@@ -83,19 +111,9 @@ public:
             p.column = int(number());
             p.value = value();
         }
-        n.children.resize(size_t(count()));
-        for (DefNode &child : n.children)
-            child = node();
         return n;
     }
 
-    void end() const
-    {
-        if (m_at != m_end)
-            damaged();
-    }
-
-private:
     [[noreturn]] void damaged() const
     {
         throw DefinitionError(m_file, 0, 0, QStringLiteral("the compiled definition is damaged"));
@@ -176,4 +194,11 @@ DefNode CompiledDefinition::read(const QByteArray &bytes, const QString &fileNam
     DefNode root = r.node();
     r.end();
     return root;
+}
+
+void CompiledDefinition::walk(const QByteArray &bytes, const QString &fileName, DefVisitor &visitor)
+{
+    TreeReader r(bytes, fileName);
+    r.walk(visitor);
+    r.end();
 }

@@ -42,3 +42,23 @@ struct DefNode
     int line = 0;
     int column = 0;
 };
+
+// Takes a definition's blocks in stored order: `enter` for each block before
+// the blocks nested in it, `leave` after them. A block entered may come
+// without its nested blocks filled in (when they are read as they come);
+// a visitor goes by the calls, not by `children`.
+class DefVisitor
+{
+public:
+    virtual ~DefVisitor() = default;
+    virtual void enter(const DefNode &block) = 0;
+    virtual void leave() = 0;
+};
+
+inline void walkDefinition(const DefNode &block, DefVisitor &visitor)
+{
+    visitor.enter(block);
+    for (const DefNode &nested : block.children)
+        walkDefinition(nested, visitor);
+    visitor.leave();
+}

@@ -10,10 +10,12 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QMetaEnum>
 #include <QMetaProperty>
 #include <QWidget>
 
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -56,7 +58,7 @@ private:
     QByteArray m_name;
 };
 
-class Reader
+class Reader : public DefVisitor
 {
 public:
     Reader(QObject *root, const QString &file)
@@ -66,31 +68,34 @@ public:
     {
     }
 
-    void run(const DefNode &node)
+    // Loads the definition that `walk` hands to the reader block by block.
+    void run(const std::function<void(DefVisitor &)> &walk)
     {
-        if (!m_rootComponent)
-            fail(node.line, node.column, QStringLiteral("the object that should receive the definition is no component"));
-        const QByteArray rootClass = m_root->metaObject()->className();
-        if (node.className != rootClass)
-            fail(node.line, node.column,
-                 QStringLiteral("the definition is for class %1 but is loaded into %2")
-                     .arg(QString::fromLatin1(node.className), QString::fromLatin1(rootClass)));
-        m_rootComponent->setLoading(true);
         try {
-            m_root->setObjectName(node.name);
-            applyProperties(m_root, node);
-            for (const DefNode &child : node.children)
-                createChild(child, m_root);
+            walk(*this);
             resolve();
         } catch (...) {
             // Free what was created, newest first, and leave the root as it was.
             for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
                 Component::free(it->data());
-            m_rootComponent->setLoading(false);
+            if (m_rootLoading)
+                m_rootComponent->setLoading(false);
             throw;
         }
         finish();
     }
+
+    void enter(const DefNode &block) override
+    {
+        if (m_enclosing.empty()) {
+            enterRoot(block);
+            m_enclosing.push_back(m_root);
+        } else {
+            m_enclosing.push_back(createChild(block, m_enclosing.back()));
+        }
+    }
+
+    void leave() override { m_enclosing.pop_back(); }
 
 private:
     struct PendingReference {
@@ -115,7 +120,23 @@ private:
 
     QString className(const QObject *o) const { return QString::fromLatin1(o->metaObject()->className()); }
 
-    void createChild(const DefNode &node, QObject *enclosing)
+    void enterRoot(const DefNode &node)
+    {
+        if (!m_rootComponent)
+            fail(node.line, node.column, QStringLiteral("the object that should receive the definition is no component"));
+        const QByteArray rootClass = m_root->metaObject()->className();
+        if (node.className != rootClass)
+            fail(node.line, node.column,
+                 QStringLiteral("the definition is for class %1 but is loaded into %2")
+                     .arg(QString::fromLatin1(node.className), QString::fromLatin1(rootClass)));
+        m_rootComponent->setLoading(true);
+        m_rootLoading = true;
+        m_root->setObjectName(node.name);
+        applyProperties(m_root, node);
+    }
+
+    // Creates the component of block `node` inside `enclosing`, with its properties set.
+    QObject *createChild(const DefNode &node, QObject *enclosing)
     {
         const ClassRegistry &registry = ClassRegistry::instance();
         if (!registry.contains(node.className))
@@ -155,8 +176,7 @@ private:
                      QStringLiteral("%1 cannot hold %2").arg(className(enclosing), QString::fromLatin1(node.className)));
         }
         applyProperties(object, node);
-        for (const DefNode &child : node.children)
-            createChild(child, object);
+        return object;
     }
 
     void applyProperties(QObject *object, const DefNode &node)
@@ -450,6 +470,9 @@ private:
     std::vector<QPointer<QObject>> m_created;
     std::vector<PendingReference> m_references;
     std::vector<PendingEvent> m_events;
+    // The objects of the blocks entered and not yet left, the root first.
+    std::vector<QObject *> m_enclosing;
+    bool m_rootLoading = false;
 };
 
 } // namespace
@@ -463,7 +486,13 @@ void FormReader::load(QObject *root, const QString &text, const QString &fileNam
 void FormReader::load(QObject *root, const DefNode &definition, const QString &fileName)
 {
     Reader reader(root, fileName);
-    reader.run(definition);
+    reader.run([&](DefVisitor &visitor) { walkDefinition(definition, visitor); });
+}
+
+void FormReader::loadCompiled(QObject *root, const QByteArray &bytes, const QString &fileName)
+{
+    Reader reader(root, fileName);
+    reader.run([&](DefVisitor &visitor) { CompiledDefinition::walk(bytes, fileName, visitor); });
 }
 
 QString FormReader::readText(const QString &path)
@@ -480,23 +509,34 @@ QString FormReader::readText(const QString &path)
 
 void FormReader::loadFile(QObject *root, const QString &path)
 {
-    // The definitions compiled into the program never change: each is read
-    // once, from the tree the build made of it where there is one, and every
-    // further form of its class is made from that tree. A file on disk is
-    // read afresh every time.
+    // The definitions compiled into the program never change. A file on disk
+    // is read afresh every time.
     if (!path.startsWith(u':')) {
         load(root, readText(path), path);
         return;
     }
-    static QHash<QString, std::shared_ptr<const DefNode>> parsed;
-    std::shared_ptr<const DefNode> &node = parsed[path];
-    if (!node) {
-        // The build ships beside each definition the tree it parses to.
-        QFile compiled(path + QStringLiteral(".tree"));
-        if (compiled.open(QIODevice::ReadOnly))
-            node = std::make_shared<const DefNode>(CompiledDefinition::read(compiled.readAll(), path));
-        else
-            node = std::make_shared<const DefNode>(DefinitionParser::parse(readText(path), path));
+    // The build ships beside each definition the tree it parses to, as bytes.
+    // The first form of a class is made straight from them, block by block,
+    // so that the main form, made once, leaves no tree of itself behind. A
+    // class made again (a screen shown anew) keeps its tree from then on, and
+    // every further form of it is made from that.
+    static QHash<QString, std::shared_ptr<const DefNode>> trees;
+    static QSet<QString> made;
+    if (const std::shared_ptr<const DefNode> known = trees.value(path)) {
+        load(root, *known, path);
+        return;
     }
-    load(root, *node, path);
+    QFile compiled(path + QStringLiteral(".tree"));
+    std::shared_ptr<const DefNode> tree;
+    if (!compiled.open(QIODevice::ReadOnly)) {
+        tree = std::make_shared<const DefNode>(DefinitionParser::parse(readText(path), path));
+    } else if (!made.contains(path)) {
+        loadCompiled(root, compiled.readAll(), path);
+        made.insert(path);
+        return;
+    } else {
+        tree = std::make_shared<const DefNode>(CompiledDefinition::read(compiled.readAll(), path));
+    }
+    trees.insert(path, tree);
+    load(root, *tree, path);
 }

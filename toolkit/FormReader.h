@@ -9,6 +9,7 @@
 
 #include "toolkit/DefinitionError.h"
 
+#include <QByteArray>
 #include <QString>
 
 class QObject;
@@ -19,6 +20,9 @@ class FormReader
 public:
     static void load(QObject *root, const QString &text, const QString &fileName);
     static void load(QObject *root, const DefNode &definition, const QString &fileName);
+    // Loads a compiled definition (CompiledDefinition) block by block as it is
+    // read, without building its tree.
+    static void loadCompiled(QObject *root, const QByteArray &bytes, const QString &fileName);
     // Reads the definition from a file or a resource path (":/forms/...").
     static void loadFile(QObject *root, const QString &path);
     // The text of a definition file, or DefinitionError when it cannot be read.

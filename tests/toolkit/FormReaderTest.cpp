@@ -4,7 +4,9 @@
 #include "tests/support/TestSupport.h"
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/CompiledDefinition.h"
 #include "toolkit/ControlWidget.h"
+#include "toolkit/DefinitionParser.h"
 #include "toolkit/Filer.h"
 #include "toolkit/FormReader.h"
 #include "toolkit/FormWriter.h"
@@ -118,6 +120,12 @@ std::unique_ptr<TReaderForm, TestSupport::FormDeleter> load(const QString &text)
     FormReader::load(form.get(), text, QStringLiteral("r.form"));
     form->doCreate();
     return form;
+}
+
+// The bytes the build compiles the definition `text` into.
+QByteArray compiled(const QString &text)
+{
+    return CompiledDefinition::write(DefinitionParser::parse(text, QStringLiteral("r.form")));
 }
 
 const char *realistic = R"(Form1: TReaderForm {
@@ -240,6 +248,10 @@ TEST(FormReader, WritingAndReadingAgainGivesTheSameDefinition)
     EXPECT_TRUE(written.contains(QStringLiteral("Secret = 42")));
     EXPECT_TRUE(written.contains(QStringLiteral("OnPick = HolderPick")));
     EXPECT_TRUE(written.contains(QStringLiteral("PopupMenu = PopupMenu1")));
+    // Read block by block from the bytes the build ships, it is the same form.
+    std::unique_ptr<TReaderForm, TestSupport::FormDeleter> streamed(new TReaderForm(nullptr));
+    FormReader::loadCompiled(streamed.get(), compiled(QString::fromUtf8(realistic)), QStringLiteral("r.form"));
+    EXPECT_EQ(FormWriter::write(streamed.get()), written);
     auto *holder = qobject_cast<TTestHolder *>(second->findComponent(u"Holder"));
     ASSERT_TRUE(holder);
     EXPECT_EQ(holder->Entries()->values, QList<int>({1, 2, -1}));
@@ -276,15 +288,34 @@ TEST(FormReader, MalformedDefinitionsNameTheirPlaceAndLoadNothing)
         {"assigning a sub-object", "F: TReaderForm {\n  Font = A\n}", 2, 3, "holds an object"},
         {"control inside a menu", "F: TReaderForm {\n  M: TPopupMenu {\n    A: TLabel { }\n  }\n}", 3, 5, "cannot stand inside"},
     };
+    // Each from its text and from its compiled bytes read block by block,
+    // where part of the form is made before the fault is met.
     for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
+        for (const bool fromBytes : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (fromBytes ? " (compiled)" : ""));
+            std::unique_ptr<TReaderForm, TestSupport::FormDeleter> form(new TReaderForm(nullptr));
+            const QString text = QString::fromUtf8(row.text);
+            TestSupport::expectDefinitionError(
+                [&] {
+                    if (fromBytes)
+                        FormReader::loadCompiled(form.get(), compiled(text), QStringLiteral("bad.form"));
+                    else
+                        FormReader::load(form.get(), text, QStringLiteral("bad.form"));
+                },
+                QStringLiteral("bad.form"), row.line, row.column, row.says);
+            TestSupport::settle();
+            EXPECT_EQ(form->componentCount(), 0) << "a failed load must leave nothing behind";
+            EXPECT_FALSE(form->isLoading());
+        }
+    }
+    // Compiled bytes cut short anywhere: refused, and nothing left behind.
+    const QByteArray bytes = compiled(QString::fromUtf8(realistic));
+    for (qsizetype n = 0; n < bytes.size(); n += 97) {
         std::unique_ptr<TReaderForm, TestSupport::FormDeleter> form(new TReaderForm(nullptr));
-        TestSupport::expectDefinitionError(
-            [&] { FormReader::load(form.get(), QString::fromUtf8(row.text), QStringLiteral("bad.form")); },
-            QStringLiteral("bad.form"), row.line, row.column, row.says);
+        EXPECT_THROW(FormReader::loadCompiled(form.get(), bytes.left(n), QStringLiteral("bad.form")), DefinitionError) << n;
         TestSupport::settle();
-        EXPECT_EQ(form->componentCount(), 0) << "a failed load must leave nothing behind";
-        EXPECT_FALSE(form->isLoading());
+        EXPECT_EQ(form->componentCount(), 0) << n;
+        EXPECT_FALSE(form->isLoading()) << n;
     }
 }
 
