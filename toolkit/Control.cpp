@@ -437,6 +437,15 @@ void Control::SetEnabled(bool enabled)
         return;
     m_widget->setEnabled(enabled);
     applyPalette(!ParentColor());
+    // What it holds and took its colours from it must now keep the look of
+    // being enabled by itself; once it has a palette of its own, it keeps it.
+    if (!enabled) {
+        for (QObject *child : m_widget->children()) {
+            Control *control = from(child);
+            if (control && !control->m_widget->testAttribute(Qt::WA_SetPalette))
+                control->applyPalette(!control->ParentColor());
+        }
+    }
 }
 
 QRect Control::clientRect() const
@@ -588,10 +597,23 @@ void Control::applyPalette(bool ownColor)
     // has a colour of its own is kept in the palette at once.
     if (isLoading() && ownColor == !ParentColor())
         return;
+    const bool fontColor = !ParentFont() && m_font && m_font->Color() != Tk::TColor::clWindowText;
+    // A control looks disabled only when it is disabled itself; a disabled
+    // container only keeps the input away from what it holds. An enabled
+    // control gives what it holds colours that say so, and most controls take
+    // every colour from their container: a palette of their own is only for a
+    // colour of their own, a disabled look, or a container that is no control.
+    const Control *container = from(m_widget->parentWidget());
+    if (!ownColor && !fontColor && Enabled() && container && container->Enabled()) {
+        if (m_widget->testAttribute(Qt::WA_SetPalette))
+            m_widget->setPalette(QPalette());
+        applyColor(Colors::toQColor(Color()));
+        return;
+    }
     QPalette pal;
     if (ownColor)
         pal.setColor(colorRole(), Colors::toQColor(m_color));
-    if (!ParentFont() && m_font && m_font->Color() != Tk::TColor::clWindowText) {
+    if (fontColor) {
         const QColor text = Colors::toQColor(m_font->Color());
         for (auto group : {QPalette::Active, QPalette::Inactive}) {
             pal.setColor(group, QPalette::WindowText, text);
@@ -599,14 +621,21 @@ void Control::applyPalette(bool ownColor)
             pal.setColor(group, QPalette::ButtonText, text);
         }
     }
+    const QPalette::ColorRole roles[] = {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base,
+                                         QPalette::Button, QPalette::Window, QPalette::Light, QPalette::Highlight,
+                                         QPalette::HighlightedText};
     if (Enabled()) {
-        // A control looks disabled only when it is disabled itself; a disabled
-        // container only keeps the input away from what it holds.
-        const QPalette::ColorRole roles[] = {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base,
-                                             QPalette::Button, QPalette::Window, QPalette::Light, QPalette::Highlight,
-                                             QPalette::HighlightedText};
         for (auto role : roles)
             pal.setColor(QPalette::Disabled, role, pal.color(QPalette::Active, role));
+    } else {
+        // Disabled itself, it shows the disabled colours of the application,
+        // not the enabled ones its container gives what it holds; a colour of
+        // its own stays.
+        const QPalette application = QApplication::palette();
+        for (auto role : roles) {
+            if (!ownColor || role != colorRole())
+                pal.setColor(QPalette::Disabled, role, application.color(QPalette::Disabled, role));
+        }
     }
     m_widget->setPalette(pal);
     applyColor(Colors::toQColor(Color()));

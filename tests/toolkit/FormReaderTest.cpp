@@ -4,6 +4,7 @@
 #include "tests/support/TestSupport.h"
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/Colors.h"
 #include "toolkit/CompiledDefinition.h"
 #include "toolkit/ControlWidget.h"
 #include "toolkit/DefinitionParser.h"
@@ -17,6 +18,7 @@
 #include "toolkit/TPanel.h"
 #include "toolkit/TStringGrid.h"
 
+#include <QApplication>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -331,3 +333,40 @@ TEST(FormReader, MissingFileIsAnErrorNotACrash)
 }
 
 #include "FormReaderTest.moc"
+
+TEST(FormReader, OnlyAControlDisabledItselfLooksDisabled)
+{
+    // What a disabled panel holds keeps its input away but looks enabled,
+    // whether the panel was disabled in the definition or afterwards.
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(Colors::classicPalette());
+    auto form = load(QStringLiteral(R"(Form1: TReaderForm {
+      Outer: TPanel {
+        Enabled = false
+        Color = clAqua
+        Inner: TPanel { Edit1: TEdit { } }
+      }
+      Other: TPanel { Edit2: TEdit { } }
+    })"));
+    const auto looksDisabled = [&form](const char16_t *name) {
+        const QPalette pal = qobject_cast<QWidget *>(form->findComponent(name))->palette();
+        return pal.color(QPalette::Disabled, QPalette::Text) != pal.color(QPalette::Active, QPalette::Text);
+    };
+    auto *other = qobject_cast<TPanel *>(form->findComponent(u"Other"));
+    auto *edit2 = qobject_cast<TEdit *>(form->findComponent(u"Edit2"));
+    EXPECT_TRUE(looksDisabled(u"Outer"));
+    EXPECT_FALSE(looksDisabled(u"Inner"));
+    EXPECT_FALSE(looksDisabled(u"Edit1"));
+    for (int round = 0; round < 2; ++round) {
+        other->SetEnabled(false);
+        EXPECT_TRUE(looksDisabled(u"Other"));
+        EXPECT_FALSE(looksDisabled(u"Edit2"));
+        EXPECT_FALSE(edit2->isEnabled());
+        other->SetEnabled(true);
+        EXPECT_FALSE(looksDisabled(u"Other"));
+    }
+    edit2->SetEnabled(false);
+    EXPECT_TRUE(looksDisabled(u"Edit2"));
+    form.reset();
+    QApplication::setPalette(before);
+}
