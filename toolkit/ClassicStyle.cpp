@@ -3,6 +3,7 @@
 #include "toolkit/Bevels.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPolygon>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -21,6 +22,48 @@ namespace {
 QBrush buttonFace(const QStyleOption &option, bool checkedLook)
 {
     return checkedLook ? QBrush(option.palette.light().color(), Qt::Dense4Pattern) : option.palette.brush(QPalette::Button);
+}
+
+// Draws `element` as the base style does, from a picture drawn once for its
+// size, state and colours: the round radio indicator is drawn with
+// antialiased paths, which cost far more than copying the pixels. Only where
+// the painter's pixels are whole pixels of the device, so that the copy
+// stands where drawing would; false where it drew nothing. The copy is within
+// a level or two of drawing, where antialiased edges are blended twice.
+bool drawRemembered(const QStyle &base, QStyle::PrimitiveElement element, const QStyleOption &option,
+                    QPainter *painter, const QWidget *widget)
+{
+    const QTransform &transform = painter->deviceTransform();
+    const qreal ratio = painter->device()->devicePixelRatio();
+    if (transform.type() > QTransform::TxScale || ratio != qRound(ratio) || transform.m11() != ratio
+        || transform.m22() != ratio || transform.dx() != qRound(transform.dx()) || transform.dy() != qRound(transform.dy())
+        || option.rect.isEmpty())
+        return false;
+    const QStyle::State kept = QStyle::State_On | QStyle::State_Off | QStyle::State_NoChange | QStyle::State_Sunken
+        | QStyle::State_Enabled;
+    QString key = QStringLiteral("ravik-indicator-%1-%2-%3x%4-%5")
+                      .arg(int(element))
+                      .arg(int(option.state & kept))
+                      .arg(option.rect.width())
+                      .arg(option.rect.height())
+                      .arg(ratio);
+    for (const auto role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow,
+                            QPalette::Base, QPalette::Button, QPalette::Text, QPalette::WindowText, QPalette::Window})
+        key += u'-' + QString::number(option.palette.color(role).rgba(), 16);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap(option.rect.size() * int(ratio));
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QStyleOption at(option);
+        at.rect.moveTo(0, 0);
+        QPainter p(&picture);
+        base.drawPrimitive(element, &at, &p, widget);
+        p.end();
+        QPixmapCache::insert(key, picture);
+    }
+    painter->drawPixmap(option.rect.topLeft(), picture);
+    return true;
 }
 
 } // namespace
@@ -119,6 +162,10 @@ void ClassicStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
             }
         }
         QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    case PE_IndicatorRadioButton:
+        if (!drawRemembered(*baseStyle(), element, *option, painter, widget))
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);

@@ -11,6 +11,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -117,6 +119,27 @@ TEST(ClassicStyle, EdgesAreTheBaseStylesPixels)
                     tool.state = button.state | extra;
                     EXPECT_TRUE(draw(style, tool, false, QStyle::PE_PanelButtonTool) == draw(*base, tool, false, QStyle::PE_PanelButtonTool))
                         << "tool state " << int(tool.state) << " rect " << rect.width() << "x" << rect.height();
+                }
+                // The radio indicator is copied from a picture drawn once:
+                // within two levels of what drawing gives, for every state and
+                // colour, and never the picture of another.
+                QStyleOptionButton radio = button;
+                radio.rect = QRect(rect.topLeft(), QSize(13, 13));
+                for (const QStyle::State check : {QStyle::State_On, QStyle::State_Off}) {
+                    radio.state = button.state | check;
+                    for (const QColor field : {QColor(Qt::white), QColor(Qt::yellow)}) {
+                        radio.palette.setColor(QPalette::Base, field);
+                        const QImage ours = draw(style, radio, false, QStyle::PE_IndicatorRadioButton);
+                        const QImage theirs = draw(*base, radio, false, QStyle::PE_IndicatorRadioButton);
+                        int worst = 0;
+                        for (int y = 0; y < ours.height(); ++y)
+                            for (int x = 0; x < ours.width(); ++x) {
+                                const QRgb a = ours.pixel(x, y), b = theirs.pixel(x, y);
+                                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                                  std::abs(qBlue(a) - qBlue(b))});
+                            }
+                        EXPECT_LE(worst, 2) << "radio state " << int(radio.state) << " base " << field.name().toStdString();
+                    }
                 }
                 QStyleOptionHeader header;
                 header.rect = rect;
