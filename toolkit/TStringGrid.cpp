@@ -101,6 +101,23 @@ private:
     TStringGrid *m_grid;
 };
 
+namespace {
+
+// The width of a cell's text in a font, measured once: the lists show the
+// same texts in the same font page after page, and measuring shapes the text.
+qreal textWidth(const QFontMetricsF &metrics, const QString &fontKey, const QString &text)
+{
+    static QHash<QString, qreal> widths;
+    const QString key = fontKey + QChar(0x1f) + text;
+    if (const auto known = widths.constFind(key); known != widths.cend())
+        return *known;
+    if (widths.size() >= 4096)   // typed texts must not make it grow for ever
+        widths.clear();
+    return widths[key] = metrics.horizontalAdvance(text);
+}
+
+} // namespace
+
 // Writes every keystroke of the cell editor into the cell, as the grid's own
 // editor does; the editor's keys and mouse events are the grid's.
 class GridDelegate : public QStyledItemDelegate
@@ -172,7 +189,11 @@ public:
             const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
             const QFontMetricsF metrics(opt.font);
             QString text = opt.text;
-            if (metrics.horizontalAdvance(text) > textRect.width())
+            if (m_fontKey.isEmpty() || opt.font != m_keyedFont) {
+                m_keyedFont = opt.font;
+                m_fontKey = opt.font.key();
+            }
+            if (textWidth(metrics, m_fontKey, text) > textRect.width())
                 text = opt.fontMetrics.elidedText(text, opt.textElideMode, textRect.width());
             const QRect line = QStyle::alignedRect(opt.direction, opt.displayAlignment,
                                                    QSize(textRect.width(), int(std::ceil(metrics.ascent() + metrics.descent()))), textRect);
@@ -193,6 +214,9 @@ public:
 
 private:
     TStringGrid *m_grid;
+    // The font of the cells painted last and its key, which takes long to make.
+    mutable QFont m_keyedFont;
+    mutable QString m_fontKey;
 };
 
 // The fixed row and column: the section's face as the style draws it, the

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -230,4 +231,26 @@ TEST(TStringGrid, FixedRowIsWrittenInTheGridsFont)
     form->setFont(larger);
     EXPECT_EQ(grid->font().pixelSize(), 20);
     EXPECT_EQ(grid->horizontalHeader()->font().pixelSize(), 20);
+}
+
+TEST(TStringGrid, CellsLookAsTheStyleDrawsThemInEveryFont)
+{
+    // The grid's own cell drawing measures a text once for all grids; a text
+    // too wide for its cell is elided in its own font, as the style's drawing
+    // does, after it was measured in a smaller one.
+    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm { Width = 300 Height = 200
+      Small: TStringGrid { Left = 0 Top = 0 Width = 280 Height = 40 ColCount = 1 RowCount = 1
+                           FixedRows = 0 FixedCols = 0 DefaultColWidth = 150 Font.Height = -9 }
+      Large: TStringGrid { Left = 0 Top = 50 Width = 280 Height = 40 ColCount = 1 RowCount = 1
+                           FixedRows = 0 FixedCols = 0 DefaultColWidth = 150 Font.Height = -20 }
+    })"));
+    auto *small = form->findChild<TStringGrid *>(QStringLiteral("Small"));
+    auto *large = form->findChild<TStringGrid *>(QStringLiteral("Large"));
+    ASSERT_TRUE(small && large);
+    for (TStringGrid *grid : {small, large})
+        grid->SetCell(0, 0, QStringLiteral("Ashcombe Office Supplies"));
+    (void)small->grab();
+    const QImage ours = large->grab().toImage();
+    large->setItemDelegate(new QStyledItemDelegate(large));
+    EXPECT_EQ(ours, large->grab().toImage());
 }
