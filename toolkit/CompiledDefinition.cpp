@@ -1,6 +1,8 @@
 #include "toolkit/CompiledDefinition.h"
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -67,15 +69,6 @@ public:
         if (m_end - m_at < qsizetype(sizeof TreeMagic) || std::memcmp(m_at, TreeMagic, sizeof TreeMagic) != 0)
             damaged();
         m_at += sizeof TreeMagic;
-    }
-
-    DefNode node()
-    {
-        DefNode n = block();
-        n.children.resize(size_t(count()));
-        for (DefNode &child : n.children)
-            child = node();
-        return n;
     }
 
     void walk(DefVisitor &visitor)
@@ -179,6 +172,28 @@ private:
     QString m_file;
 };
 
+// Builds the tree of the blocks handed on: a block left is complete, and
+// goes into the block that encloses it.
+class TreeBuilder : public DefVisitor
+{
+public:
+    void enter(const DefNode &block) override { m_open.push_back(block); }
+    void leave() override
+    {
+        DefNode done = std::move(m_open.back());
+        m_open.pop_back();
+        if (m_open.empty())
+            root = std::move(done);
+        else
+            m_open.back().children.push_back(std::move(done));
+    }
+
+    DefNode root;
+
+private:
+    std::vector<DefNode> m_open;
+};
+
 } // namespace
 
 QByteArray CompiledDefinition::write(const DefNode &root)
@@ -190,10 +205,9 @@ QByteArray CompiledDefinition::write(const DefNode &root)
 
 DefNode CompiledDefinition::read(const QByteArray &bytes, const QString &fileName)
 {
-    TreeReader r(bytes, fileName);
-    DefNode root = r.node();
-    r.end();
-    return root;
+    TreeBuilder builder;
+    walk(bytes, fileName, builder);
+    return std::move(builder.root);
 }
 
 void CompiledDefinition::walk(const QByteArray &bytes, const QString &fileName, DefVisitor &visitor)

@@ -13,7 +13,7 @@ QByteArray write(const DefNode &root);
 // Throws DefinitionError naming `fileName` when the bytes hold no tree.
 DefNode read(const QByteArray &bytes, const QString &fileName);
 // Hands the blocks to `visitor` as they are read, without building the tree:
-// each block is freed once the blocks nested in it are read. Throws
+// each block is freed once handed on, before the blocks nested in it. Throws
 // DefinitionError as read() does, possibly after some blocks were handed on.
 void walk(const QByteArray &bytes, const QString &fileName, DefVisitor &visitor);
 }

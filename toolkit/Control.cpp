@@ -436,14 +436,14 @@ void Control::SetEnabled(bool enabled)
     if (Enabled() == enabled)
         return;
     m_widget->setEnabled(enabled);
-    applyPalette(!ParentColor());
+    reapplyPalette();
     // What it holds and took its colours from it must now keep the look of
     // being enabled by itself; once it has a palette of its own, it keeps it.
     if (!enabled) {
         for (QObject *child : m_widget->children()) {
             Control *control = from(child);
             if (control && !control->m_widget->testAttribute(Qt::WA_SetPalette))
-                control->applyPalette(!control->ParentColor());
+                control->reapplyPalette();
         }
     }
 }
@@ -551,7 +551,7 @@ TFont *Control::Font() const
         QObject::connect(m_font, &TFont::changed, m_widget, [self] {
             self->m_widget->setFont(self->m_font->toQFont());
             self->applyFont();
-            self->applyPalette(!self->ParentColor());
+            self->reapplyPalette();
         });
     }
     if (ParentFont()) {
@@ -582,7 +582,7 @@ void Control::SetParentFont(bool parentFont)
     // A font of its own starts as the one the control showed.
     m_widget->setFont(parentFont ? QFont() : Font()->toQFont());
     applyFont();
-    applyPalette(!ParentColor());
+    reapplyPalette();
 }
 
 void Control::applyColor(const QColor &)
@@ -807,7 +807,7 @@ void Control::Invalidate()
 void Control::loaded()
 {
     Component::loaded();
-    applyPalette(!ParentColor());
+    reapplyPalette();
     Realign();
 }
 

@@ -271,6 +271,8 @@ private:
     void focusLeft(QFocusEvent *e);
     QPalette::ColorRole colorRole() const;
     void applyPalette(bool ownColor);
+    // Applies the colours again, as they stand.
+    void reapplyPalette() { applyPalette(!ParentColor()); }
 
     QWidget *m_widget;
     Tk::TAlign m_align = Tk::TAlign::alNone;

@@ -10,9 +10,9 @@
 
 #include <QFile>
 #include <QHash>
-#include <QSet>
 #include <QMetaEnum>
 #include <QMetaProperty>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
