@@ -176,8 +176,9 @@ void TForm::SetModalResult(int result)
 
 void TForm::SetVisible(bool visible)
 {
-    if (isLoading() || (isWindow() && !m_created && visible)) {
-        // A form shows itself once it exists; loading only records the wish.
+    if (isLoading() || (isWindow() && (!m_created || m_inOnCreate) && visible)) {
+        // A form shows itself once it exists; loading and its own OnCreate
+        // only record the wish.
         Control::SetVisible(visible);
         if (!visible)
             QWidget::hide();
@@ -310,7 +311,22 @@ void TForm::loadDefinition(const QString &path)
 void TForm::doCreate()
 {
     m_created = true;
+    const bool wishedBefore = Visible();
+    m_inOnCreate = true;
     fire([this] { emit OnCreate(this); });
+    m_inOnCreate = false;
+    // A window made visible by its own OnCreate appears once control is back
+    // in the event loop, if it is still a hidden window that should be seen.
+    // The one who created it may first embed it in a container (a form host
+    // does): shown at once, it would flash up as a window of its own.
+    if (!wishedBefore && isWindow() && isHidden() && Visible())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isWindow() && isHidden() && Visible())
+                    Show();
+            },
+            Qt::QueuedConnection);
 }
 
 void TForm::loaded()

@@ -129,6 +129,7 @@ private:
     bool m_keyPreview = false;
     int m_modalResult = 0;
     bool m_created = false;
+    bool m_inOnCreate = false;
     bool m_shownOnce = false;
     QString m_definitionPath;
 };

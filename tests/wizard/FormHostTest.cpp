@@ -12,7 +12,8 @@ using WizardTest::load;
 using WizardTest::table;
 using WizardTest::wizardForm;
 
-// A product screen: its double-click moves the tour to page 2, as the
+// A product screen: it makes itself visible when created, as the contact
+// history does, and its double-click moves the tour to page 2, as the
 // account list does.
 class ScreenForm : public TForm
 {
@@ -24,6 +25,7 @@ public:
     {
         FormReader::load(this, QStringLiteral(R"(Screen1: ScreenForm {
   Width = 200 Height = 100
+  OnCreate = FormCreate
   OnDblClick = FormDblClick
   Grid: TPanel { Align = alClient }
 })"),
@@ -33,8 +35,17 @@ public:
 
     QPointer<TAssistent> wizard;
     int dblClicks = 0;
+    int nativeWindows = 0;
+
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::WinIdChange)
+            ++nativeWindows;
+        return TForm::event(e);
+    }
 
 public slots:
+    void FormCreate(QObject *) { SetVisible(true); }
     void FormDblClick(QObject *)
     {
         ++dblClicks;
@@ -310,6 +321,15 @@ TEST(FormHost, ScreenFreedFromItsOwnHandlerGoesOnlyAfterTheHandler)
     w->SetPage(1);
     ASSERT_EQ(screens.size(), 1);
     QPointer<ScreenForm> screen = screens[0];
+    // Shown by its own OnCreate, it still never flashed up as a window of its
+    // own before the host embedded it; alone, it appears as one.
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(screen->nativeWindows, 0);
+    ScreenForm alone(nullptr);
+    EXPECT_FALSE(alone.isVisible());
+    TestSupport::settle();
+    EXPECT_TRUE(alone.isVisible());
+    EXPECT_TRUE(alone.isWindow());
 
     QTest::mouseDClick(screen.data(), Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_EQ(w->Page(), 2);
