@@ -1,6 +1,7 @@
 #include "toolkit/Locale.h"
 
 #include <QCollator>
+#include <QHash>
 
 #include <algorithm>
 
@@ -13,7 +14,17 @@ struct Settings {
     QString longFormat;
     QChar separator;
     QCollator collator;
+    // The short format with the separator setting in place, made when first
+    // needed after a change.
+    QString shortPattern;
+    // Date texts already made under this locale, by day and pattern: a
+    // screen writes the same days again each time it is shown (the call
+    // calendar hundreds of them), and Qt reads the pattern afresh on every
+    // call. Bounded, and emptied when the locale changes.
+    QHash<std::pair<qint64, QString>, QString> texts;
 };
+
+constexpr qsizetype MaxRememberedTexts = 4096;
 
 Settings &settings()
 {
@@ -32,6 +43,8 @@ void apply(const QLocale &locale)
     s.longFormat = locale.dateFormat(QLocale::LongFormat);
     s.collator = QCollator(locale);
     s.collator.setCaseSensitivity(Qt::CaseInsensitive);
+    s.shortPattern.clear();
+    s.texts.clear();
     s.ready = true;
 }
 
@@ -110,16 +123,18 @@ int Locale::dayOfWeek(const QDate &date)
 QString Locale::formatShortDate(const QDate &date)
 {
     // The separator setting replaces the format's own separator character.
-    const Settings &s = current();
-    const QChar own = separatorOf(s.shortFormat);
-    QString pattern = s.shortFormat;
-    if (own != s.separator) {
-        forEachUnquoted(s.shortFormat, [&](qsizetype i, QChar c) {
-            if (c == own)
-                pattern[i] = s.separator;
-        });
+    Settings &s = current();
+    if (s.shortPattern.isEmpty()) {
+        const QChar own = separatorOf(s.shortFormat);
+        s.shortPattern = s.shortFormat;
+        if (own != s.separator) {
+            forEachUnquoted(s.shortFormat, [&](qsizetype i, QChar c) {
+                if (c == own)
+                    s.shortPattern[i] = s.separator;
+            });
+        }
     }
-    return formatDate(date, pattern);
+    return formatDate(date, s.shortPattern);
 }
 
 QString Locale::formatLongDate(const QDate &date)
@@ -131,7 +146,13 @@ QString Locale::formatDate(const QDate &date, const QString &pattern)
 {
     if (!date.isValid())
         return QString();
-    return current().locale.toString(date, pattern);
+    Settings &s = current();
+    const std::pair<qint64, QString> key(date.toJulianDay(), pattern);
+    if (auto it = s.texts.constFind(key); it != s.texts.constEnd())
+        return *it;
+    if (s.texts.size() >= MaxRememberedTexts)
+        s.texts.clear();
+    return *s.texts.insert(key, s.locale.toString(date, pattern));
 }
 
 QDate Locale::parseShortDate(const QString &text)
@@ -264,6 +285,7 @@ void Locale::setShortDateFormat(const QString &format, QChar separator)
     Settings &s = current();
     s.shortFormat = format;
     s.separator = separator.isNull() ? separatorOf(format) : separator;
+    s.shortPattern.clear();
 }
 
 void Locale::setLongDateFormat(const QString &format)
