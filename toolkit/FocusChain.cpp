@@ -11,17 +11,34 @@ namespace {
 
 using Places = QHash<const QWidget *, int>;
 
-// Each widget's place in the ring of `w`'s window.
-Places placesIn(const QWidget *w)
+// The place in the ring of `w`'s window of each widget that `wanted` accepts.
+// Only those are kept: the ring holds every widget of the window, and most
+// questions are about a few of them.
+template<typename Wanted>
+Places placesIn(const QWidget *w, Wanted wanted)
 {
     Places places;
     const QWidget *start = w->window();
     const QWidget *x = start;
+    int place = 0;
     do {
-        places.insert(x, int(places.size()));
+        if (wanted(x)) {
+            if (places.contains(x))
+                break;   // Qt keeps the ring closed; met twice, it ends all the same
+            places.insert(x, place);
+        }
+        ++place;
         x = x->nextInFocusChain();
-    } while (x && x != start && !places.contains(x));
+    } while (x && x != start);
     return places;
+}
+
+// The places of the widgets inside `root` (`root` too).
+Places placesInside(const QWidget *root)
+{
+    if (root->isWindow())
+        return placesIn(root, [](const QWidget *) { return true; });
+    return placesIn(root, [root](const QWidget *x) { return x == root || root->isAncestorOf(x); });
 }
 
 QList<Control *> controlsOf(const QWidget *parent, const Places &places)
@@ -60,13 +77,15 @@ void collect(const QWidget *parent, const Places &places, const FocusChain::Reor
 
 QList<Control *> FocusChain::controlsOf(const QWidget *parent)
 {
-    return parent ? ::controlsOf(parent, placesIn(parent)) : QList<Control *>();
+    if (!parent)
+        return {};
+    return ::controlsOf(parent, placesIn(parent, [parent](const QWidget *x) { return x->parentWidget() == parent; }));
 }
 
 void FocusChain::arrange(QWidget *root, const Reorder &reorder)
 {
     QList<QWidget *> chain{root};
-    collect(root, placesIn(root), reorder, chain);
+    collect(root, placesInside(root), reorder, chain);
     QList<QWidget *> lifted;
     for (QWidget *w : chain) {
         if (w->focusPolicy() == Qt::NoFocus && !w->focusProxy()) {
