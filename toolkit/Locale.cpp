@@ -1,7 +1,8 @@
 #include "toolkit/Locale.h"
 
+#include "toolkit/BoundedCache.h"
+
 #include <QCollator>
-#include <QHash>
 
 #include <algorithm>
 
@@ -20,11 +21,9 @@ struct Settings {
     // Date texts already made under this locale, by day and pattern: a
     // screen writes the same days again each time it is shown (the call
     // calendar hundreds of them), and Qt reads the pattern afresh on every
-    // call. Bounded, and emptied when the locale changes.
-    QHash<std::pair<qint64, QString>, QString> texts;
+    // call. Emptied when the locale changes.
+    BoundedCache<std::pair<qint64, QString>, QString> texts;
 };
-
-constexpr qsizetype MaxRememberedTexts = 4096;
 
 Settings &settings()
 {
@@ -147,12 +146,7 @@ QString Locale::formatDate(const QDate &date, const QString &pattern)
     if (!date.isValid())
         return QString();
     Settings &s = current();
-    const std::pair<qint64, QString> key(date.toJulianDay(), pattern);
-    if (auto it = s.texts.constFind(key); it != s.texts.constEnd())
-        return *it;
-    if (s.texts.size() >= MaxRememberedTexts)
-        s.texts.clear();
-    return *s.texts.insert(key, s.locale.toString(date, pattern));
+    return s.texts.get({date.toJulianDay(), pattern}, [&] { return s.locale.toString(date, pattern); });
 }
 
 QDate Locale::parseShortDate(const QString &text)

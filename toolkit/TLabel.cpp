@@ -1,6 +1,9 @@
 #include "toolkit/TLabel.h"
 
+#include "toolkit/BoundedCache.h"
+
 #include <QEvent>
+#include <QFontMetrics>
 
 TLabel::TLabel(QObject *owner)
     : ControlWidget<QLabel>(owner)
@@ -90,30 +93,61 @@ void TLabel::applyAlignment()
     setAlignment(a);
 }
 
+namespace {
+
+// The size an autosized label takes for `text` in a font: as wide as its
+// longest line and as high as its own text layout makes its lines, or, word
+// wrapped, as high as the text takes in `width`.
+QSize measure(const QFont &font, const QString &text, bool wordWrap, int width)
+{
+    const QFontMetrics fm(font);
+    if (wordWrap)
+        return {width, fm.boundingRect(QRect(0, 0, std::max(1, width), 100000), Qt::TextWordWrap, text).height()};
+    int w = 0;
+    for (const QString &line : text.split(u'\n'))
+        w = std::max(w, fm.horizontalAdvance(line));
+    // The height the label's own text layout takes: its lines are laid out at
+    // the font's exact, unrounded line height, so that several of them can
+    // take a pixel more than as many rounded ones.
+    const int h = std::max(fm.height(), fm.boundingRect(QRect(0, 0, std::max(1, w), 100000), Qt::AlignLeft | Qt::AlignTop, text).height());
+    return {w, h};
+}
+
+// What an autosized label's size depends on.
+struct Measure {
+    QFont font;
+    qreal dpi;
+    int width;   // -1 unless word wrapped
+    QString text;
+    bool operator==(const Measure &) const = default;
+};
+
+size_t qHash(const Measure &m, size_t seed = 0)
+{
+    return qHashMulti(seed, m.font, m.dpi, m.width, m.text);
+}
+
+// Measured once for all labels: a screen shows the same captions in the same
+// fonts on every visit, and measuring shapes the text.
+QSize measured(const QFont &font, const QString &text, bool wordWrap, int width)
+{
+    static BoundedCache<Measure, QSize> sizes;
+    return sizes.get({font, QFontMetricsF(font).fontDpi(), wordWrap ? width : -1, text},
+                     [&] { return measure(font, text, wordWrap, width); });
+}
+
+} // namespace
+
 void TLabel::adjustBounds()
 {
     if (!m_autoSize || isLoading() || Align() != Tk::TAlign::alNone)
         return;
-    const QFontMetrics fm(font());
     const QString shown = text().isEmpty() ? QStringLiteral(" ") : text();
-    int w = Width();
-    int h = 0;
-    if (m_wordWrap) {
-        h = fm.boundingRect(QRect(0, 0, std::max(1, w), 100000), Qt::TextWordWrap, shown).height();
-    } else {
-        const QStringList lines = shown.split(u'\n');
-        w = 0;
-        for (const QString &line : lines)
-            w = std::max(w, fm.horizontalAdvance(line));
-        // The height the label's own text layout takes: its lines are laid
-        // out at the font's exact, unrounded line height, so that several of
-        // them can take a pixel more than as many rounded ones.
-        h = std::max(fm.height(), fm.boundingRect(QRect(0, 0, std::max(1, w), 100000), Qt::AlignLeft | Qt::AlignTop, shown).height());
-    }
+    const QSize size = measured(font(), shown, m_wordWrap, Width());
     int left = Left();
     if (m_alignment == Tk::TAlignment::taRightJustify)
-        left += Width() - w;
-    SetBounds(left, Top(), w, h);
+        left += Width() - size.width();
+    SetBounds(left, Top(), size.width(), size.height());
 }
 
 void TLabel::loaded()

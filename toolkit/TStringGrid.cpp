@@ -1,5 +1,6 @@
 #include "toolkit/TStringGrid.h"
 
+#include "toolkit/BoundedCache.h"
 #include "toolkit/Colors.h"
 
 #include <QAbstractTableModel>
@@ -107,13 +108,8 @@ namespace {
 // same texts in the same font page after page, and measuring shapes the text.
 qreal textWidth(const QFontMetricsF &metrics, const QString &fontKey, const QString &text)
 {
-    static QHash<QString, qreal> widths;
-    const QString key = fontKey + QChar(0x1f) + text;
-    if (const auto known = widths.constFind(key); known != widths.cend())
-        return *known;
-    if (widths.size() >= 4096)   // typed texts must not make it grow for ever
-        widths.clear();
-    return widths[key] = metrics.horizontalAdvance(text);
+    static BoundedCache<QString, qreal> widths;
+    return widths.get(fontKey + QChar(0x1f) + text, [&] { return metrics.horizontalAdvance(text); });
 }
 
 } // namespace

@@ -60,4 +60,13 @@ TEST(TLabel, AccelCharactersAndLines)
     // An empty caption keeps the height of a line.
     title->SetCaption(QString());
     EXPECT_EQ(title->Height(), oneLine);
+    // Word wrapped, the same caption takes more lines in less width.
+    title->SetWordWrap(true);
+    title->SetWidth(400);
+    title->SetCaption(QStringLiteral("Every contact with one account"));
+    EXPECT_EQ(title->Height(), oneLine);
+    title->SetWidth(60);
+    title->SetCaption(QString());
+    title->SetCaption(QStringLiteral("Every contact with one account"));
+    EXPECT_GT(title->Height(), 2 * oneLine);
 }
