@@ -187,7 +187,8 @@ private:
 
     void applyProperty(QObject *object, const DefProperty &prop)
     {
-        const QList<QByteArray> path = prop.name.split('.');
+        // Most names are plain; only a dotted one is split into its steps.
+        const QList<QByteArray> path = prop.name.contains('.') ? prop.name.split('.') : QList<QByteArray>{prop.name};
         if (path.size() == 1 && Component::eventIndex(object->metaObject(), prop.name) >= 0) {
             if (prop.value.kind != DefValue::Kind::Identifier)
                 fail(prop.value.line, prop.value.column,
