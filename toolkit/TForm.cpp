@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
@@ -312,9 +313,10 @@ void TForm::doCreate()
 {
     m_created = true;
     const bool wishedBefore = Visible();
-    m_inOnCreate = true;
-    fire([this] { emit OnCreate(this); });
-    m_inOnCreate = false;
+    {
+        const QScopedValueRollback<bool> inOnCreate(m_inOnCreate, true);
+        fire([this] { emit OnCreate(this); });
+    }
     // A window made visible by its own OnCreate appears once control is back
     // in the event loop, if it is still a hidden window that should be seen.
     // The one who created it may first embed it in a container (a form host
