@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QGlyphRun>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,7 +13,9 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 // Shows the grid's non-fixed cells; the fixed row and column are the headers.
@@ -112,6 +115,33 @@ qreal textWidth(const QFontMetricsF &metrics, const QString &fontKey, const QStr
     return widths.get(fontKey + QChar(0x1f) + text, [&] { return metrics.horizontalAdvance(text); });
 }
 
+// A cell's text shaped into glyphs once for all grids, for the painter's
+// font and resolution: drawing the glyphs is then all a paint does, and they
+// land on the pixels drawText() gives them. Text with control characters
+// (a tab stop) or a decorated font is left to drawText(); null then.
+struct TextRuns {
+    QList<QGlyphRun> runs;
+    qreal ascent = 0;
+};
+
+const TextRuns *textRuns(QPainter *painter, const QString &fontKey, const QString &text)
+{
+    const QFont &font = painter->font();
+    if (font.underline() || font.overline() || font.strikeOut()
+        || std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; }))
+        return nullptr;
+    static BoundedCache<QString, TextRuns, 1024> shaped;
+    const QChar gap(0x1f);
+    const QString key = fontKey + gap + QString::number(painter->device()->logicalDpiY()) + gap + text;
+    return &shaped.get(key, [&] {
+        QTextLayout layout(text, font, painter->device());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        return TextRuns{layout.glyphRuns(), line.ascent()};
+    });
+}
+
 } // namespace
 
 // Writes every keystroke of the cell editor into the cell, as the grid's own
@@ -194,7 +224,13 @@ public:
             const QRect line = QStyle::alignedRect(opt.direction, opt.displayAlignment,
                                                    QSize(textRect.width(), int(std::ceil(metrics.ascent() + metrics.descent()))), textRect);
             painter->setFont(opt.font);
-            painter->drawText(QPointF(textRect.left(), line.top() + metrics.ascent()), text);
+            const QPointF baseline(textRect.left(), line.top() + metrics.ascent());
+            if (const TextRuns *runs = textRuns(painter, m_fontKey, text)) {
+                for (const QGlyphRun &run : runs->runs)
+                    painter->drawGlyphRun(baseline - QPointF(0, runs->ascent), run);
+            } else {
+                painter->drawText(baseline, text);
+            }
         }
         if (opt.state & QStyle::State_HasFocus) {
             QStyleOptionFocusRect focus;

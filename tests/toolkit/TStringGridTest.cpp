@@ -235,22 +235,26 @@ TEST(TStringGrid, FixedRowIsWrittenInTheGridsFont)
 
 TEST(TStringGrid, CellsLookAsTheStyleDrawsThemInEveryFont)
 {
-    // The grid's own cell drawing measures a text once for all grids; a text
-    // too wide for its cell is elided in its own font, as the style's drawing
-    // does, after it was measured in a smaller one.
-    auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm { Width = 300 Height = 200
-      Small: TStringGrid { Left = 0 Top = 0 Width = 280 Height = 40 ColCount = 1 RowCount = 1
-                           FixedRows = 0 FixedCols = 0 DefaultColWidth = 150 Font.Height = -9 }
-      Large: TStringGrid { Left = 0 Top = 50 Width = 280 Height = 40 ColCount = 1 RowCount = 1
-                           FixedRows = 0 FixedCols = 0 DefaultColWidth = 150 Font.Height = -20 }
-    })"));
-    auto *small = form->findChild<TStringGrid *>(QStringLiteral("Small"));
-    auto *large = form->findChild<TStringGrid *>(QStringLiteral("Large"));
-    ASSERT_TRUE(small && large);
-    for (TStringGrid *grid : {small, large})
-        grid->SetCell(0, 0, QStringLiteral("Ashcombe Office Supplies"));
-    (void)small->grab();
-    const QImage ours = large->grab().toImage();
-    large->setItemDelegate(new QStyledItemDelegate(large));
-    EXPECT_EQ(ours, large->grab().toImage());
+    // The grid's own cell drawing measures and shapes a text once for all
+    // grids; a text too wide for its cell is elided in its own font, as the
+    // style's drawing does, after it was measured in a smaller one, and a
+    // text that fits in both is drawn in the large font, not the small one's.
+    for (const QString &text : {QStringLiteral("Ashcombe Office Supplies"), QStringLiteral("Ashcombe")}) {
+        SCOPED_TRACE(text.toStdString());
+        auto form = TestSupport::loadForm(QStringLiteral(R"(Form1: TForm { Width = 300 Height = 200
+          Small: TStringGrid { Left = 0 Top = 0 Width = 280 Height = 40 ColCount = 1 RowCount = 1
+                               FixedRows = 0 FixedCols = 0 DefaultColWidth = 150 Font.Height = -9 }
+          Large: TStringGrid { Left = 0 Top = 50 Width = 280 Height = 40 ColCount = 1 RowCount = 1
+                               FixedRows = 0 FixedCols = 0 DefaultColWidth = 150 Font.Height = -20 }
+        })"));
+        auto *small = form->findChild<TStringGrid *>(QStringLiteral("Small"));
+        auto *large = form->findChild<TStringGrid *>(QStringLiteral("Large"));
+        ASSERT_TRUE(small && large);
+        for (TStringGrid *grid : {small, large})
+            grid->SetCell(0, 0, text);
+        (void)small->grab();
+        const QImage ours = large->grab().toImage();
+        large->setItemDelegate(new QStyledItemDelegate(large));
+        EXPECT_EQ(ours, large->grab().toImage());
+    }
 }
