@@ -1,6 +1,7 @@
 #include "toolkit/TLabel.h"
 
 #include "toolkit/BoundedCache.h"
+#include "toolkit/TextKey.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -113,25 +114,11 @@ QSize measure(const QFont &font, const QString &text, bool wordWrap, int width)
     return {w, h};
 }
 
-// What an autosized label's size depends on.
-struct Measure {
-    QFont font;
-    qreal dpi;
-    int width;   // -1 unless word wrapped
-    QString text;
-    bool operator==(const Measure &) const = default;
-};
-
-size_t qHash(const Measure &m, size_t seed = 0)
-{
-    return qHashMulti(seed, m.font, m.dpi, m.width, m.text);
-}
-
 // Measured once for all labels: a screen shows the same captions in the same
 // fonts on every visit, and measuring shapes the text.
 QSize measured(const QFont &font, const QString &text, bool wordWrap, int width)
 {
-    static BoundedCache<Measure, QSize> sizes;
+    static BoundedCache<TextKey, QSize> sizes;
     return sizes.get({font, QFontMetricsF(font).fontDpi(), wordWrap ? width : -1, text},
                      [&] { return measure(font, text, wordWrap, width); });
 }

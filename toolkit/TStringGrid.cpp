@@ -2,6 +2,7 @@
 
 #include "toolkit/BoundedCache.h"
 #include "toolkit/Colors.h"
+#include "toolkit/TextKey.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -109,10 +110,10 @@ namespace {
 
 // The width of a cell's text in a font, measured once: the lists show the
 // same texts in the same font page after page, and measuring shapes the text.
-qreal textWidth(const QFontMetricsF &metrics, const QString &fontKey, const QString &text)
+qreal textWidth(const QFontMetricsF &metrics, const QFont &font, const QString &text)
 {
-    static BoundedCache<QString, qreal> widths;
-    return widths.get(fontKey + QChar(0x1f) + text, [&] { return metrics.horizontalAdvance(text); });
+    static BoundedCache<TextKey, qreal> widths;
+    return widths.get({font, metrics.fontDpi(), -1, text}, [&] { return metrics.horizontalAdvance(text); });
 }
 
 // A cell's text shaped into glyphs once for all grids, for the painter's
@@ -124,16 +125,14 @@ struct TextRuns {
     qreal ascent = 0;
 };
 
-const TextRuns *textRuns(QPainter *painter, const QString &fontKey, const QString &text)
+const TextRuns *textRuns(QPainter *painter, const QString &text)
 {
     const QFont &font = painter->font();
     if (font.underline() || font.overline() || font.strikeOut()
         || std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; }))
         return nullptr;
-    static BoundedCache<QString, TextRuns, 1024> shaped;
-    const QChar gap(0x1f);
-    const QString key = fontKey + gap + QString::number(painter->device()->logicalDpiY()) + gap + text;
-    return &shaped.get(key, [&] {
+    static BoundedCache<TextKey, TextRuns, 1024> shaped;
+    return &shaped.get({font, qreal(painter->device()->logicalDpiY()), -1, text}, [&] {
         QTextLayout layout(text, font, painter->device());
         layout.beginLayout();
         const QTextLine line = layout.createLine();
@@ -215,17 +214,13 @@ public:
             const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
             const QFontMetricsF metrics(opt.font);
             QString text = opt.text;
-            if (m_fontKey.isEmpty() || opt.font != m_keyedFont) {
-                m_keyedFont = opt.font;
-                m_fontKey = opt.font.key();
-            }
-            if (textWidth(metrics, m_fontKey, text) > textRect.width())
+            if (textWidth(metrics, opt.font, text) > textRect.width())
                 text = opt.fontMetrics.elidedText(text, opt.textElideMode, textRect.width());
             const QRect line = QStyle::alignedRect(opt.direction, opt.displayAlignment,
                                                    QSize(textRect.width(), int(std::ceil(metrics.ascent() + metrics.descent()))), textRect);
             painter->setFont(opt.font);
             const QPointF baseline(textRect.left(), line.top() + metrics.ascent());
-            if (const TextRuns *runs = textRuns(painter, m_fontKey, text)) {
+            if (const TextRuns *runs = textRuns(painter, text)) {
                 for (const QGlyphRun &run : runs->runs)
                     painter->drawGlyphRun(baseline - QPointF(0, runs->ascent), run);
             } else {
@@ -246,9 +241,6 @@ public:
 
 private:
     TStringGrid *m_grid;
-    // The font of the cells painted last and its key, which takes long to make.
-    mutable QFont m_keyedFont;
-    mutable QString m_fontKey;
 };
 
 // The fixed row and column: the section's face as the style draws it, the
